@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+#include <vector>
+
+struct sqlite3_stmt;
+class SqliteDB;
+
+// A table cursor: the records of one table numbered 1..count in rowid order,
+// a current record, and fields read and written one at a time by name or
+// 1-based column number.
+class SqliteTable {
+public:
+    enum State { Closed = 0, Browsing = 1, Appending = 2, Editing = 3 };
+    // A field: a column name (ASCII letters match in any case) or a 1-based number.
+    using Field = std::variant<QString, int>;
+    using Value = std::variant<std::monostate, qint64, double, QString, QByteArray>;
+
+    SqliteTable() = default;
+    ~SqliteTable();
+    SqliteTable(const SqliteTable&) = delete;
+    SqliteTable& operator=(const SqliteTable&) = delete;
+
+    bool Open(const QString& tableName, SqliteDB& db);
+    bool Close();
+    bool IsOpen() const { return db_ != nullptr && state_ != Closed; }
+    State state() const { return state_; }
+    const QString& tableName() const { return tableName_; }
+    const QStringList& columns() const { return columns_; }
+
+    int RecordCount() const { return IsOpen() ? static_cast<int>(rowids_.size()) : 0; }
+    int RecordNumber() const { return IsOpen() ? current_ : 0; }
+    bool GoTo(int n);
+    bool GoFirst() { return GoTo(1); }
+    bool GoLast() { return GoTo(RecordCount()); }
+    bool Skip(int n = 1);
+
+    // The stored text of a field of the current record; empty with *ok false
+    // when there is no such field or record. NULL reads as the empty text.
+    QString Read(const Field& field, bool* ok = nullptr);
+
+    bool Write(const Field& field, const QString& value) { return writeValue(field, value); }
+    bool Write(const Field& field, const char16_t* value) { return writeValue(field, QString::fromUtf16(value)); }
+    bool Write(const Field& field, qint64 value) { return writeValue(field, value); }
+    bool Write(const Field& field, int value) { return writeValue(field, qint64(value)); }
+    bool Write(const Field& field, bool value) { return writeValue(field, qint64(value)); }
+    bool Write(const Field& field, double value) { return writeValue(field, value); }
+    bool Write(const Field& field, const QByteArray& value) { return writeValue(field, value); }
+
+    bool BeginAppend();
+    bool BeginEdit();
+    bool Update();
+    bool DeleteCurrent();
+
+private:
+    friend class SqliteDB;
+    int resolve(const Field& field) const;
+    bool writeValue(const Field& field, Value value);
+    bool loadColumns();
+    bool loadRowids();
+    void finalizeStatements();
+    void holdReadLock();
+    bool currentIsValid() const { return current_ >= 1 && current_ <= static_cast<int>(rowids_.size()); }
+
+    SqliteDB* db_ = nullptr;
+    QString tableName_;
+    State state_ = Closed;
+    QStringList columns_;
+    std::vector<qint64> rowids_;
+    int current_ = 0;
+    std::vector<Value> pending_;
+    // One prepared read statement per column, made on first use and kept until Close.
+    std::vector<sqlite3_stmt*> readStatements_;
+    // Kept stepped while the cursor is open so the connection holds its read
+    // lock: taking and dropping the file lock for every single field read
+    // costs twenty times the read itself.
+    sqlite3_stmt* lockHolder_ = nullptr;
+};

@@ -1,0 +1,5 @@
+#include "Clock.h"
+
+#include "OleDate.h"
+
+double Clock::nowOle() const { return OleDate::fromQDateTime(now()); }

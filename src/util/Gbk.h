@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Code page 936 (GBK) conversions, as Windows performs them. The stored
+// format, text ordering and a few text checks work on these bytes.
+namespace Gbk {
+
+// Encodes text as code page 936 bytes. Characters the code page cannot hold
+// become '?' and set *ok to false.
+QByteArray fromUnicode(const QString& text, bool* ok = nullptr);
+
+// Decodes code page 936 bytes. Invalid byte sequences make the whole result
+// empty and set *ok to false.
+QString toUnicode(const QByteArray& bytes, bool* ok = nullptr);
+
+// True when every character of text exists in code page 936.
+bool canEncode(const QString& text);
+
+} // namespace Gbk

@@ -1,0 +1,163 @@
+#include "TextForms.h"
+
+#include "OleDate.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// glibc writes at least two exponent digits; the stored format has three.
+QString widenExponent(const char* printed) {
+    QString text = QString::fromLatin1(printed);
+    int e = text.indexOf(QLatin1Char('e'));
+    if (e < 0 || e + 2 > text.size())
+        return text;
+    int digitsStart = e + 2; // after 'e' and its sign
+    int digits = text.size() - digitsStart;
+    if (digits < 3)
+        text.insert(digitsStart, QString(3 - digits, QLatin1Char('0')));
+    return text;
+}
+
+QString formatG(double value, int precision) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
+    return widenExponent(buffer);
+}
+
+QChar foldFullWidth(QChar ch) {
+    ushort u = ch.unicode();
+    if (u >= 0xFF10 && u <= 0xFF19) // ０..９
+        return QChar(u - 0xFF10 + '0');
+    switch (u) {
+    case 0xFF0B: return QLatin1Char('+'); // ＋
+    case 0xFF0D: return QLatin1Char('-'); // －
+    case 0xFF0E: return QLatin1Char('.'); // ．
+    default: return ch;
+    }
+}
+
+QString foldFullWidth(const QString& text) {
+    QString out = text;
+    for (QChar& ch : out)
+        ch = foldFullWidth(ch);
+    return out;
+}
+
+bool isDigit(QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('9'); }
+
+bool isCSpace(QChar ch) {
+    ushort u = ch.unicode();
+    return u == ' ' || (u >= '\t' && u <= '\r');
+}
+
+// Reads up to maxDigits decimal digits at pos; missing digits count as 0.
+int readNumber(const QString& s, int& pos, int maxDigits) {
+    int value = 0;
+    for (int n = 0; n < maxDigits && pos < s.size() && isDigit(s[pos]); ++n, ++pos)
+        value = value * 10 + (s[pos].unicode() - '0');
+    return value;
+}
+
+void skipSeparator(const QString& s, int& pos, const QString& separators) {
+    if (pos < s.size() && separators.contains(s[pos]))
+        ++pos;
+}
+
+} // namespace
+
+namespace TextForms {
+
+QString dateTimeText(double oleDate) {
+    OleDate::Fields f;
+    if (!OleDate::toFields(OleDate::clamp(oleDate), f))
+        return {};
+    QString text = QStringLiteral("%1年%2月%3日").arg(f.year).arg(f.month).arg(f.day);
+    if (f.second != 0)
+        text += QStringLiteral("%1时%2分%3秒").arg(f.hour).arg(f.minute).arg(f.second);
+    else if (f.minute != 0)
+        text += QStringLiteral("%1时%2分").arg(f.hour).arg(f.minute);
+    else if (f.hour != 0)
+        text += QStringLiteral("%1时").arg(f.hour);
+    return text;
+}
+
+QString dateText(double oleDate) { return dateTimeText(OleDate::datePart(OleDate::clamp(oleDate))); }
+
+QString numberText(double value) { return formatG(value, 13); }
+
+QString singleText(float value) { return formatG(static_cast<double>(value), 6); }
+
+QString integerText(int value) { return QString::number(value); }
+
+QString flagText(bool value) { return value ? kTrue : kFalse; }
+
+bool isFlagSet(const QString& text) { return text == kTrue; }
+
+double toNumber(const QString& text) {
+    QString s = foldFullWidth(text);
+    int pos = 0;
+    while (pos < s.size() && isCSpace(s[pos]))
+        ++pos;
+    int start = pos;
+    if (pos < s.size() && (s[pos] == QLatin1Char('+') || s[pos] == QLatin1Char('-')))
+        ++pos;
+    int digits = 0;
+    while (pos < s.size() && isDigit(s[pos]))
+        ++pos, ++digits;
+    if (pos < s.size() && s[pos] == QLatin1Char('.')) {
+        ++pos;
+        while (pos < s.size() && isDigit(s[pos]))
+            ++pos, ++digits;
+    }
+    if (digits == 0)
+        return 0.0;
+    int end = pos;
+    if (pos < s.size() && (s[pos] == QLatin1Char('e') || s[pos] == QLatin1Char('E'))) {
+        int p = pos + 1;
+        if (p < s.size() && (s[p] == QLatin1Char('+') || s[p] == QLatin1Char('-')))
+            ++p;
+        if (p < s.size() && isDigit(s[p])) {
+            while (p < s.size() && isDigit(s[p]))
+                ++p;
+            end = p;
+        }
+    }
+    QByteArray number = s.mid(start, end - start).toLatin1();
+    return std::strtod(number.constData(), nullptr);
+}
+
+double toDateTime(const QString& text, bool* valid) {
+    static const QString dateSeparators = QStringLiteral("-/.:");
+    QString s = foldFullWidth(text);
+    int pos = 0;
+    OleDate::Fields f;
+    f.year = readNumber(s, pos, 4);
+    skipSeparator(s, pos, dateSeparators + QStringLiteral("年"));
+    f.month = readNumber(s, pos, 2);
+    skipSeparator(s, pos, dateSeparators + QStringLiteral("月"));
+    f.day = readNumber(s, pos, 2);
+    skipSeparator(s, pos, dateSeparators + QStringLiteral(" 日"));
+    f.hour = readNumber(s, pos, 2);
+    skipSeparator(s, pos, dateSeparators + QStringLiteral("时"));
+    f.minute = readNumber(s, pos, 2);
+    skipSeparator(s, pos, dateSeparators + QStringLiteral("分"));
+    f.second = readNumber(s, pos, 2);
+    bool ended = pos == s.size() || s[pos] == QStringLiteral("秒")[0];
+    bool ok = ended && OleDate::isValidDate(f.year, f.month, f.day) && f.hour <= 23 && f.minute <= 59 &&
+              f.second <= 59;
+    if (valid)
+        *valid = ok;
+    return ok ? OleDate::fromFields(f) : OleDate::kMinimum;
+}
+
+bool isBlank(const QString& text) {
+    for (QChar ch : text)
+        if (ch != QLatin1Char(' ') && ch.unicode() != 0x3000)
+            return false;
+    return true;
+}
+
+} // namespace TextForms
