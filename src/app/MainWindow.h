@@ -1,0 +1,48 @@
+#pragma once
+
+#include "SingleInstance.h"
+
+#include <QWidget>
+
+#include <array>
+
+class AppContext;
+class QLabel;
+class QStatusBar;
+class QTabWidget;
+class QToolBar;
+
+// The main window: toolbar 工具条1, page control 高级选择夹1 (hidden until the
+// first toolbar click, its tab strip switched off), status bar 状态条1, and the
+// start picture with its caption.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static inline const QString kTitle = QStringLiteral("岚丰销售管理系统");
+    static constexpr int kPageCount = 5;
+
+    explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+
+    // The created handler: single-instance check, start-up sequence, tab strip
+    // off. False when this copy must end (another one runs).
+    bool OnMainWindowCreated();
+
+    void OnToolbarClick(int position);
+    void ShowSection(int page);
+
+    QTabWidget* pageControl() const { return pages_; }
+    QWidget* page(int index) const;
+    // Puts a section's real page in place of its placeholder.
+    void setPage(int index, QWidget* page);
+    QToolBar* toolbar() const { return toolbar_; }
+
+private:
+    AppContext& ctx_;
+    QToolBar* toolbar_;
+    QTabWidget* pages_;
+    QStatusBar* statusBar_;
+    QLabel* startPicture_;
+    QLabel* startCaption_;
+    SingleInstance singleInstance_; // the marker is held while the window lives
+};

@@ -1,0 +1,45 @@
+#include "StartPicture.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+QPixmap DrawStartPicture(const QSize& size) {
+    QPixmap pixmap(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setColorAt(0, QColor(0x2b, 0x6c, 0xb0));
+    sky.setColorAt(1, QColor(0xe8, 0xf1, 0xfa));
+    p.fillRect(pixmap.rect(), sky);
+
+    // Two hills (the "岚" of the name: mist over mountains) and a field of wheat (丰).
+    QPainterPath far;
+    far.moveTo(0, 260);
+    far.cubicTo(80, 170, 160, 200, 300, 230);
+    far.lineTo(300, 400);
+    far.lineTo(0, 400);
+    p.fillPath(far, QColor(0x5a, 0x8f, 0x6a));
+    QPainterPath near;
+    near.moveTo(0, 320);
+    near.cubicTo(120, 260, 200, 300, 300, 290);
+    near.lineTo(300, 400);
+    near.lineTo(0, 400);
+    p.fillPath(near, QColor(0xd9, 0xa4, 0x41));
+    p.setPen(QPen(QColor(0x8a, 0x5a, 0x1c), 2));
+    for (int x = 20; x < size.width(); x += 28)
+        p.drawLine(x, 395, x + 6, 330 + (x * 7) % 30);
+
+    p.setPen(Qt::white);
+    QFont title = p.font();
+    title.setPointSize(28);
+    title.setBold(true);
+    p.setFont(title);
+    p.drawText(QRect(0, 40, size.width(), 60), Qt::AlignCenter, QStringLiteral("岚丰销售"));
+    QFont sub = p.font();
+    sub.setPointSize(12);
+    sub.setBold(false);
+    p.setFont(sub);
+    p.drawText(QRect(0, 100, size.width(), 30), Qt::AlignCenter, QStringLiteral("小店进销存 · 简单可靠"));
+    return pixmap;
+}

@@ -1,0 +1,132 @@
+#include "ListModel.h"
+
+#include <QTimer>
+
+ListModel::ListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ListModel::setHeaders(const QStringList& headers) {
+    beginResetModel();
+    headers_ = headers;
+    for (Row& r : rows_) {
+        while (r.cells.size() < headers_.size())
+            r.cells.append(QString());
+        r.icons.resize(headers_.size(), -1);
+    }
+    endResetModel();
+}
+
+bool ListModel::valid(int row, int column) const {
+    return row >= 0 && row < count() && column >= 0 && column < columns();
+}
+
+int ListModel::addRow(const QStringList& cells) {
+    Row r;
+    r.cells = cells.mid(0, columns());
+    while (r.cells.size() < columns())
+        r.cells.append(QString());
+    r.icons.assign(columns(), -1);
+    rows_.push_back(std::move(r));
+    schedulePublish();
+    return count() - 1;
+}
+
+void ListModel::schedulePublish() {
+    if (publishScheduled_)
+        return;
+    publishScheduled_ = true;
+    QTimer::singleShot(0, this, &ListModel::publish);
+}
+
+void ListModel::publish() {
+    publishScheduled_ = false;
+    if (published_ >= count())
+        return;
+    beginInsertRows({}, published_, count() - 1);
+    published_ = count();
+    endInsertRows();
+}
+
+void ListModel::removeRow(int row) {
+    if (row < 0 || row >= count())
+        return;
+    publish();
+    beginRemoveRows({}, row, row);
+    rows_.erase(rows_.begin() + row);
+    published_ = count();
+    endRemoveRows();
+}
+
+void ListModel::clear() {
+    beginResetModel();
+    rows_.clear();
+    published_ = 0;
+    endResetModel();
+}
+
+QString ListModel::cell(int row, int column) const { return valid(row, column) ? rows_[row].cells[column] : QString(); }
+
+void ListModel::setCell(int row, int column, const QString& text) {
+    if (!valid(row, column))
+        return;
+    rows_[row].cells[column] = text;
+    if (row < published_)
+        emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
+}
+
+int ListModel::cellIcon(int row, int column) const { return valid(row, column) ? rows_[row].icons[column] : -1; }
+
+void ListModel::setCellIcon(int row, int column, int image) {
+    if (!valid(row, column))
+        return;
+    rows_[row].icons[column] = image;
+    if (row < published_)
+        emit dataChanged(index(row, column), index(row, column), {Qt::DecorationRole});
+}
+
+qint64 ListModel::value(int row) const { return row >= 0 && row < count() ? rows_[row].value : 0; }
+
+void ListModel::setValue(int row, qint64 value) {
+    if (row >= 0 && row < count())
+        rows_[row].value = value;
+}
+
+void ListModel::reorder(const std::vector<int>& order) {
+    std::vector<Row> sorted;
+    sorted.reserve(rows_.size());
+    for (size_t s = 0; s < order.size(); ++s) {
+        Row r;
+        r.cells = std::move(rows_[order[s]].cells);
+        r.value = rows_[order[s]].value;
+        sorted.push_back(std::move(r));
+    }
+    for (size_t s = 0; s < sorted.size(); ++s) {
+        rows_[s].cells = std::move(sorted[s].cells);
+        rows_[s].value = sorted[s].value;
+    }
+    if (published_ > 0)
+        emit dataChanged(index(0, 0), index(published_ - 1, columns() - 1));
+}
+
+int ListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : published_; }
+
+int ListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns(); }
+
+QVariant ListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !valid(index.row(), index.column()))
+        return {};
+    const Row& r = rows_[index.row()];
+    if (role == Qt::DisplayRole)
+        return r.cells[index.column()];
+    if (role == Qt::DecorationRole) {
+        int image = r.icons[index.column()];
+        if (image >= 0 && image < images_.size())
+            return images_[image];
+    }
+    return {};
+}
+
+QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < headers_.size())
+        return headers_[section];
+    return {};
+}

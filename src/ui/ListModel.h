@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <QList>
+#include <QStringList>
+
+#include <vector>
+
+// The rows of a multi-column list: per-cell text and image index, a per-row
+// integer value. Rows added during a long fill are stored at once but shown
+// to the view in batches (at the next event-loop turn), so filling hundreds
+// of thousands of rows stays fast while the window keeps repainting.
+class ListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    struct Row {
+        QStringList cells;
+        std::vector<int> icons; // per column; -1 = none
+        qint64 value = 0;
+    };
+
+    explicit ListModel(QObject* parent = nullptr);
+
+    void setHeaders(const QStringList& headers);
+    void setImages(const QList<QIcon>& images) { images_ = images; }
+
+    int addRow(const QStringList& cells);
+    void removeRow(int row);
+    void clear();
+    int count() const { return static_cast<int>(rows_.size()); }
+    int columns() const { return static_cast<int>(headers_.size()); }
+
+    QString cell(int row, int column) const;
+    void setCell(int row, int column, const QString& text);
+    int cellIcon(int row, int column) const;
+    void setCellIcon(int row, int column, int image);
+    qint64 value(int row) const;
+    void setValue(int row, qint64 value);
+
+    // Rewrites the cells and values in a new order; images stay with row positions.
+    void reorder(const std::vector<int>& order);
+
+    // Shows the rows added so far to the view.
+    void publish();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    bool valid(int row, int column) const;
+    void schedulePublish();
+
+    QStringList headers_;
+    QList<QIcon> images_;
+    std::vector<Row> rows_;
+    int published_ = 0;
+    bool publishScheduled_ = false;
+};

@@ -1,0 +1,53 @@
+#include "ListSort.h"
+
+#include "ListControl.h"
+
+#include "util/SortOrder.h"
+
+#include <QElapsedTimer>
+
+qint64 SortListByColumn(ListControl& list, int column, int mode, bool caseSensitive, bool ascending) {
+    QElapsedTimer timer;
+    timer.start();
+    const int rows = list.rowCount();
+
+    // The selection is found again afterwards through the row's item value.
+    std::optional<qint64> marker;
+    int selected = list.currentRow();
+    if (selected >= 0) {
+        if (list.rowValue(selected) == 0)
+            list.setRowValue(selected, 1);
+        marker = list.rowValue(selected);
+    }
+
+    QStringList keys;
+    keys.reserve(rows);
+    for (int r = 0; r < rows; ++r)
+        keys << list.cell(r, column);
+    std::vector<int> order = SortOrder::insertionOrder(keys, mode, caseSensitive);
+    if (!ascending)
+        std::reverse(order.begin(), order.end());
+    list.listModel()->reorder(order);
+
+    if (marker) {
+        for (int r = 0; r < rows; ++r) {
+            if (list.rowValue(r) == *marker) {
+                list.setCurrentRow(r);
+                list.scrollToRow(r);
+                break;
+            }
+        }
+    }
+    return timer.elapsed();
+}
+
+void RenumberRows(ListControl& list) {
+    for (int r = 0; r < list.rowCount(); ++r)
+        list.setCell(r, 0, QString::number(r + 1));
+}
+
+void SortOnHeaderClick(ListControl& list, int column, const QMap<int, int>& modes) {
+    if (modes.contains(column))
+        SortListByColumn(list, column, modes.value(column));
+    RenumberRows(list);
+}

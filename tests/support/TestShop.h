@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ScriptedPrompter.h"
+#include "StoredRecords.h"
+
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "util/Clock.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
+
+class ListControl;
+class TreeControl;
+class QTreeWidgetItem;
+
+// A page-test fixture: a temporary program directory holding a fresh copy of
+// a new database (made once per test run), a fixed clock, the scripted
+// prompter, the context and the real main window.
+class TestShop {
+public:
+    // The clock stands at 15 March 2024 14:30:05 unless a test moves it.
+    TestShop();
+    ~TestShop();
+
+    QString programDir() const { return dir_.path(); }
+    QString databasePath() const { return ctx->databasePath(); }
+
+    // Appends a record with plain values (encoded as the program stores them) in the table's field order.
+    void addRecord(const QString& table, const QStringList& values);
+    // Sets fields of the settings record (field name → plain text).
+    void setSettings(const QMap<QString, QString>& fields);
+    QList<StoredRecord> stored(const QString& table) const { return readStoredRecords(databasePath(), table); }
+
+    template <typename T> T* find(const QString& name) const {
+        T* widget = window->findChild<T*>(name);
+        if (!widget)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+    QWidget* control(const QString& name) const { return find<QWidget>(name); }
+
+    void toolbar(int position);
+    void click(const QString& name);
+    void type(const QString& name, const QString& text);
+    QString text(const QString& name) const;
+
+    // Rows of a list as texts.
+    QList<QStringList> listRows(const QString& name) const;
+    QStringList listColumn(const QString& name, int column) const;
+    void clickListRow(const QString& name, int row, Qt::MouseButton button = Qt::LeftButton);
+    void clickListEmptySpace(const QString& name);
+    void clickListHeader(const QString& name, int column);
+    void doubleClickListRow(const QString& name, int row);
+
+    // Tree items depth-first, each indented by two spaces per level.
+    QStringList treeItems(const QString& name) const;
+    QTreeWidgetItem* treeItem(const QString& name, const QString& path) const;
+    void clickTreeItem(const QString& name, const QString& path);
+
+    FixedClock clock;
+    ScriptedPrompter prompter;
+    std::unique_ptr<AppContext> ctx;
+    std::unique_ptr<MainWindow> window;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// A new database made once per test run; copy it, never change it.
+QString templateDatabase();
