@@ -4,7 +4,9 @@
 #include "Gbk.h"
 #include "TextForms.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <random>
 
 namespace SortOrder {
@@ -13,8 +15,8 @@ namespace {
 
 // A row's key prepared once for its mode.
 struct Key {
-    double number = 0;
-    QByteArray bytes;
+    double number = 0; // numeric and date modes
+    int rank = 0;      // text mode: place of the bytes among all distinct keys
 };
 
 QString trimSpaces(const QString& text) {
@@ -29,6 +31,9 @@ QString trimSpaces(const QString& text) {
 
 std::vector<Key> prepareKeys(const QStringList& texts, int mode, bool caseSensitive) {
     std::vector<Key> keys(texts.size());
+    std::vector<QByteArray> bytes;
+    if (mode != Numeric && mode != Date)
+        bytes.resize(texts.size());
     for (qsizetype i = 0; i < texts.size(); ++i) {
         QString key = trimSpaces(texts[i]);
         if (mode == Numeric)
@@ -36,7 +41,21 @@ std::vector<Key> prepareKeys(const QStringList& texts, int mode, bool caseSensit
         else if (mode == Date)
             keys[i].number = TextForms::toDateTime(key);
         else
-            keys[i].bytes = Gbk::fromUnicode(caseSensitive ? key : key.toLower());
+            bytes[i] = Gbk::fromUnicode(caseSensitive ? key : key.toLower());
+    }
+    if (!bytes.empty()) {
+        // Byte order is a total order, so each text can be replaced by its rank:
+        // the insertion then compares integers instead of strings.
+        std::vector<int> byBytes(bytes.size());
+        std::iota(byBytes.begin(), byBytes.end(), 0);
+        std::sort(byBytes.begin(), byBytes.end(),
+                  [&](int a, int b) { return ChineseText::compareGbkBytes(bytes[a], bytes[b]) < 0; });
+        int rank = 0;
+        for (size_t i = 0; i < byBytes.size(); ++i) {
+            if (i > 0 && ChineseText::compareGbkBytes(bytes[byBytes[i - 1]], bytes[byBytes[i]]) != 0)
+                ++rank;
+            keys[byBytes[i]].rank = rank;
+        }
     }
     return keys;
 }
@@ -50,7 +69,7 @@ int compare(const Key& a, const Key& b, int mode) {
             return 0;
         return d < 0 ? -1 : 1;
     }
-    return ChineseText::compareGbkBytes(a.bytes, b.bytes);
+    return (a.rank > b.rank) - (a.rank < b.rank);
 }
 
 // The insertion position (1-based) of key among k sorted keys; keyAt(i) gives the i-th (1-based).

@@ -8,6 +8,7 @@
 #include "util/DateTimeFormat.h"
 #include "util/MoneyCapitals.h"
 #include "util/OleDate.h"
+#include "util/SortOrder.h"
 #include "util/TextForms.h"
 
 #include <QDir>
@@ -116,6 +117,14 @@ const QList<Table>& tables() {
          [](const QStringList& f) {
              return QList{compareTexts(f[1], ChineseText::IsAllChineseText(f[0]) ? QStringLiteral("true")
                                                                                  : QStringLiteral("false"))};
+         }},
+        {"sort.tsv", 3,
+         [](const QStringList& f) {
+             QStringList keys = f[1].isEmpty() ? QStringList() : f[1].split(QLatin1Char('|'));
+             QStringList order;
+             for (int i : SortOrder::insertionOrder(keys, f[0].toInt()))
+                 order << QString::number(i);
+             return QList{compareTexts(f[2], order.join(QLatin1Char(',')))};
          }},
     };
     return all;
