@@ -15,6 +15,15 @@ void AppContext::OpenTable(SqliteTable& cursor, const QString& tableName) {
     cursor.Open(tableName, db);
 }
 
+void AppContext::OpenAlso(SqliteTable& cursor, const QString& tableName) {
+    if (!db.IsOpen()) {
+        OpenTable(cursor, tableName);
+        return;
+    }
+    if (!cursor.IsOpen())
+        cursor.Open(tableName, db);
+}
+
 void ShutdownCleanup(AppContext& ctx) {
     ctx.db.Close(); // closes every cursor opened on it
     for (SqliteTable* t : {&ctx.settingsTable, &ctx.customersTable, &ctx.customerCategoriesTable, &ctx.productsTable,

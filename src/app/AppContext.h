@@ -45,6 +45,9 @@ public:
     // reopen db on xssj.db in the program directory (never creating it) and
     // open the cursor on its table.
     void OpenTable(SqliteTable& cursor, const QString& tableName);
+    // Opens a second cursor on the connection already open (so both share one
+    // transaction); falls back to the opening rule when db is closed.
+    void OpenAlso(SqliteTable& cursor, const QString& tableName);
 
     SqliteDB db;
     SqliteTable settingsTable;

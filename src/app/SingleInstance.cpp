@@ -1,11 +1,11 @@
 #include "SingleInstance.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 QString SingleInstance::markerPath(const QString& name) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
+    // The per-user runtime folder when the session has one, else the temporary folder.
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::tempPath();
     return QDir(folder).filePath(name + QStringLiteral(".lock"));
 }
