@@ -1,9 +1,11 @@
 #include "MainWindow.h"
 
 #include "AppContext.h"
+#include "SectionEntry.h"
 #include "SingleInstance.h"
 #include "StartPicture.h"
 
+#include "products/WarehousePage.h"
 #include "ui/Prompter.h"
 
 #include <QAction>
@@ -30,18 +32,6 @@ const ToolbarButton kButtons[] = {
     {5, u"客户资料", QStyle::SP_FileDialogContentsView}, {7, u"销售查询", QStyle::SP_FileDialogDetailedView},
     {9, u"参数设置", QStyle::SP_ComputerIcon},
 };
-
-// Toolbar position → page of 高级选择夹1.
-int pageOfPosition(int position) {
-    switch (position) {
-    case 1: return 0;
-    case 3: return 1;
-    case 5: return 2;
-    case 7: return 3;
-    case 9: return 4;
-    default: return -1;
-    }
-}
 
 } // namespace
 
@@ -85,6 +75,9 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
         pages_->addTab(placeholder, QString::fromUtf16(kPageCaptions[i]));
     }
     pages_->hide();
+    warehouse_ = new WarehousePage(ctx_);
+    setPage(1, warehouse_);
+    sections_ = std::make_unique<SectionEntry>(ctx_, *this);
 
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName(QStringLiteral("状态条1"));
@@ -94,6 +87,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     statusText->setObjectName(QStringLiteral("状态条1_文本"));
     statusBar_->addWidget(statusText, 1);
 }
+
+MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::page(int index) const { return pages_->widget(index); }
 
@@ -122,9 +117,7 @@ bool MainWindow::OnMainWindowCreated() {
 
 void MainWindow::OnToolbarClick(int position) {
     pages_->show();
-    int page = pageOfPosition(position);
-    if (page >= 0)
-        ShowSection(page);
+    sections_->Enter(position);
 }
 
 void MainWindow::ShowSection(int page) { pages_->setCurrentIndex(page); }

@@ -4,9 +4,11 @@
 
 #include <QWidget>
 
-#include <array>
+#include <memory>
 
 class AppContext;
+class SectionEntry;
+class WarehousePage;
 class QLabel;
 class QStatusBar;
 class QTabWidget;
@@ -23,6 +25,7 @@ public:
     static constexpr int kPageCount = 5;
 
     explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The created handler: single-instance check, start-up sequence, tab strip
     // off. False when this copy must end (another one runs).
@@ -36,6 +39,7 @@ public:
     // Puts a section's real page in place of its placeholder.
     void setPage(int index, QWidget* page);
     QToolBar* toolbar() const { return toolbar_; }
+    WarehousePage* warehousePage() const { return warehouse_; }
 
 private:
     AppContext& ctx_;
@@ -45,4 +49,6 @@ private:
     QLabel* startPicture_;
     QLabel* startCaption_;
     SingleInstance singleInstance_; // the marker is held while the window lives
+    WarehousePage* warehouse_;
+    std::unique_ptr<SectionEntry> sections_;
 };

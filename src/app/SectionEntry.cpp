@@ -1,0 +1,20 @@
+#include "SectionEntry.h"
+
+#include "AppContext.h"
+#include "MainWindow.h"
+
+#include "products/WarehousePage.h"
+
+void SectionEntry::Enter(int position) {
+    switch (position) {
+    case 1: window_.ShowSection(0); break;
+    case 3:
+        window_.ShowSection(1);
+        window_.warehousePage()->EnterSection();
+        break;
+    case 5: window_.ShowSection(2); break;
+    case 7: window_.ShowSection(3); break;
+    case 9: window_.ShowSection(4); break;
+    default: break;
+    }
+}

@@ -1,0 +1,235 @@
+#include "CategoryBrowser.h"
+
+#include "ProductForm.h"
+#include "ProductIcons.h"
+#include "ProductRow.h"
+
+#include "app/TableWalk.h"
+#include "store/EncodedFields.h"
+#include "store/Tables.h"
+#include "ui/EventPump.h"
+#include "ui/ListControl.h"
+#include "ui/Prompter.h"
+#include "ui/TreeControl.h"
+#include "util/TextForms.h"
+
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kCategoryImage = 1;
+constexpr int kProductImage = 24;
+constexpr qint64 kCategoryNode = 1;
+constexpr qint64 kProductNode = 2;
+
+const QString kCategoryField = QStringLiteral("分类");
+
+} // namespace
+
+CategoryBrowser::CategoryBrowser(AppContext& ctx, const WarehouseControls& ui, ProductForm& form)
+    : ctx_(ctx), ui_(ui), form_(form) {}
+
+void CategoryBrowser::LoadWarehouseBrowser(bool fillList) {
+    ui_.tree->clearTree();
+    ui_.list->clearRows();
+    ui_.category->clear();
+
+    // Category name → its nodes (a name may stand more than once), so that
+    // placing a product costs one lookup, not a pass over every node.
+    QHash<QString, QList<QTreeWidgetItem*>> nodesByName;
+    WalkTable(ctx_, ctx_.productCategoriesTable, Tables::kProductCategories, [&] {
+        QString name = readPlain(ctx_.productCategoriesTable, kCategoryField);
+        nodesByName[name] << ui_.tree->addItem(nullptr, name, kCategoryImage, kCategoryNode);
+        ui_.category->addItem(name);
+        return true;
+    });
+    ui_.category->setCurrentIndex(-1);
+    PumpEventsNow();
+
+    int record = 0;
+    WalkTable(ctx_, ctx_.productsTable, Tables::kProducts, [&] {
+        ++record;
+        ProductRecord product = ProductRow::read(ctx_.productsTable);
+        for (QTreeWidgetItem* node : nodesByName.value(product.category))
+            ui_.tree->addItem(node, product.name, kProductImage, kProductNode);
+        if (fillList)
+            ProductRow::append(*ui_.list, product, QString::number(record));
+        PumpEvents();
+        return true;
+    });
+    ui_.keyword->setFocus();
+    ui_.tree->clearSelection();
+    ui_.tree->setCurrentItem(nullptr);
+}
+
+bool CategoryBrowser::categoryNodeExists(const QString& name) const {
+    for (QTreeWidgetItem* root : ui_.tree->rootItems())
+        if (root->text(0) == name)
+            return true;
+    return false;
+}
+
+void CategoryBrowser::finishCategoryChange() {
+    ui_.categoryName->clear();
+    ctx_.flags.salesBrowserStale = true;
+    LoadWarehouseBrowser(false);
+}
+
+void CategoryBrowser::AddProductCategory() {
+    const QString name = ui_.categoryName->text();
+    if (TextForms::isBlank(name)) {
+        ctx_.prompter.warn(QStringLiteral("请输入商品分类内容！"));
+        return;
+    }
+    if (categoryNodeExists(name)) {
+        ctx_.prompter.warn(QStringLiteral("添加的分类已经存在，请修改！"));
+        return;
+    }
+    SqliteTable& categories = ctx_.productCategoriesTable;
+    ctx_.OpenTable(categories, Tables::kProductCategories);
+    bool added = categories.BeginAppend() && writePlain(categories, kCategoryField, name) && categories.Update();
+    categories.Close();
+    if (added)
+        ctx_.prompter.info(QStringLiteral("商品分类添加成功！"));
+    finishCategoryChange();
+}
+
+void CategoryBrowser::RenameProductCategory() {
+    QTreeWidgetItem* node = ui_.tree->selectedItem();
+    if (!node) {
+        ctx_.prompter.warn(QStringLiteral("请选择要修改的商品分类！"));
+        return;
+    }
+    if (TreeControl::itemValue(node) != kCategoryNode) {
+        ctx_.prompter.warn(QStringLiteral("请选择要修改的商品分类，不要选择项目！"));
+        return;
+    }
+    const QString newName = ui_.categoryName->text();
+    if (TextForms::isBlank(newName)) {
+        ctx_.prompter.warn(QStringLiteral("请输入商品分类内容！"));
+        return;
+    }
+    if (categoryNodeExists(newName)) {
+        ctx_.prompter.warn(QStringLiteral("要修改的分类已经存在，请修改！"));
+        return;
+    }
+    const QString oldName = node->text(0);
+
+    // The category record and its products change together or not at all.
+    SqliteTable& categories = ctx_.productCategoriesTable;
+    SqliteTable& products = ctx_.productsTable;
+    ctx_.OpenTable(categories, Tables::kProductCategories);
+    ctx_.OpenAlso(products, Tables::kProducts);
+    bool renamed = false;
+    bool committed = false;
+    {
+        TransactionGuard transaction(ctx_.db);
+        bool failed = !transaction.began();
+        if (!failed) {
+            // The edit applies to whichever record the walk stops on.
+            categories.GoFirst();
+            categories.BeginEdit();
+            bool found = !WalkTable(ctx_, categories, Tables::kProductCategories,
+                                    [&] { return readPlain(categories, kCategoryField) != oldName; });
+            if (found) {
+                renamed = writePlain(categories, kCategoryField, newName) && categories.Update();
+                failed = !renamed;
+            }
+            categories.Close();
+        }
+        if (!failed) {
+            failed = !WalkTable(ctx_, products, Tables::kProducts, [&] {
+                if (readPlain(products, kCategoryField) != oldName)
+                    return true;
+                return products.BeginEdit() && writePlain(products, kCategoryField, newName) && products.Update();
+            });
+            products.Close();
+        }
+        committed = !failed && transaction.commit();
+    }
+    categories.Close();
+    products.Close();
+    if (committed && renamed)
+        ctx_.prompter.info(QStringLiteral("修改分类成功！"));
+    finishCategoryChange();
+    ui_.list->clearRows();
+}
+
+void CategoryBrowser::DeleteProductCategory() {
+    QTreeWidgetItem* node = ui_.tree->selectedItem();
+    // A product node is refused too: its name could equal a category's and take that whole category with it.
+    if (!node || TreeControl::itemValue(node) != kCategoryNode) {
+        ctx_.prompter.warn(QStringLiteral("请选择要删除的商品分类！"));
+        return;
+    }
+    const QString name = node->text(0);
+
+    SqliteTable& categories = ctx_.productCategoriesTable;
+    SqliteTable& products = ctx_.productsTable;
+    ctx_.OpenTable(categories, Tables::kProductCategories);
+    ctx_.OpenAlso(products, Tables::kProducts);
+    bool deleted = false;
+    bool committed = false;
+    {
+        TransactionGuard transaction(ctx_.db);
+        bool failed = !transaction.began();
+        if (!failed) {
+            bool found = !WalkTable(ctx_, categories, Tables::kProductCategories,
+                                    [&] { return readPlain(categories, kCategoryField) != name; });
+            if (found) {
+                deleted = categories.DeleteCurrent();
+                failed = !deleted;
+            }
+            categories.Close();
+        }
+        if (!failed) {
+            // Every record is visited once; after a delete the same number holds the next record.
+            ctx_.OpenTable(products, Tables::kProducts);
+            products.GoFirst();
+            const int count = products.RecordCount();
+            for (int visited = 0; visited < count && !failed; ++visited) {
+                if (readPlain(products, kCategoryField) == name) {
+                    int n = products.RecordNumber();
+                    failed = !products.DeleteCurrent();
+                    products.GoTo(n);
+                } else {
+                    products.Skip();
+                }
+            }
+            products.Close();
+        }
+        committed = !failed && transaction.commit();
+    }
+    categories.Close();
+    products.Close();
+    if (committed && deleted)
+        ctx_.prompter.info(QStringLiteral("删除分类成功"));
+    finishCategoryChange();
+    ui_.list->clearRows();
+}
+
+void CategoryBrowser::ShowTreeSelection(QTreeWidgetItem* node, bool byMouse) {
+    if (!byMouse || !node)
+        return;
+    ui_.list->clearRows();
+    bool isCategory = TreeControl::itemValue(node) == kCategoryNode;
+    const QString text = node->text(0);
+    ui_.categoryName->setText(isCategory ? text : QString());
+
+    WalkTable(ctx_, ctx_.productsTable, Tables::kProducts, [&] {
+        ProductRecord product = ProductRow::read(ctx_.productsTable);
+        if ((isCategory ? product.category : product.name) == text)
+            ProductRow::append(*ui_.list, product, QString::number(ui_.list->rowCount() + 1));
+        PumpEvents();
+        return true;
+    });
+
+    if (isCategory) {
+        form_.ResetProductForm();
+    } else {
+        ui_.list->setCurrentRow(0);
+        form_.ShowSelectedProduct();
+    }
+}
