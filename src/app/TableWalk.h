@@ -2,19 +2,29 @@
 
 #include "AppContext.h"
 
-// Walks a table the way every feature does: the opening rule, record 1, the
-// record count, records 1..count in storage order with Skip, and the cursor
-// closed at the end. visit returns false to leave the walk early (the cursor
-// then still stands on that record and stays open: the caller closes it).
+// Visits the records of an open cursor: record 1, the record count, records
+// 1..count in storage order with Skip. visit returns false to leave early (the
+// cursor then still stands on that record). Never opens or closes anything,
+// so it is safe inside a transaction.
 template <typename Visit>
-bool WalkTable(AppContext& ctx, SqliteTable& cursor, const QString& table, Visit visit) {
-    ctx.OpenTable(cursor, table);
+bool VisitRecords(SqliteTable& cursor, Visit visit) {
     cursor.GoFirst();
     const int count = cursor.RecordCount();
     for (int n = 1; n <= count; ++n, cursor.Skip()) {
         if (!visit())
             return false;
     }
+    return true;
+}
+
+// Walks a table the way every feature does: the opening rule, then every
+// record, and the cursor closed at the end. When visit leaves early the cursor
+// stays open on that record for the caller, who closes it.
+template <typename Visit>
+bool WalkTable(AppContext& ctx, SqliteTable& cursor, const QString& table, Visit visit) {
+    ctx.OpenTable(cursor, table);
+    if (!VisitRecords(cursor, visit))
+        return false;
     cursor.Close();
     return true;
 }

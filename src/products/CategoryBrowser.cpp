@@ -1,29 +1,22 @@
 #include "CategoryBrowser.h"
 
 #include "ProductForm.h"
-#include "ProductIcons.h"
-#include "ProductRow.h"
+#include "ProductTree.h"
 
 #include "app/TableWalk.h"
 #include "store/EncodedFields.h"
 #include "store/Tables.h"
-#include "ui/EventPump.h"
 #include "ui/ListControl.h"
 #include "ui/Prompter.h"
 #include "ui/TreeControl.h"
 #include "util/TextForms.h"
 
 #include <QComboBox>
-#include <QHash>
 #include <QLineEdit>
 
 namespace {
 
-constexpr int kCategoryImage = 1;
-constexpr int kProductImage = 24;
-constexpr qint64 kCategoryNode = 1;
-constexpr qint64 kProductNode = 2;
-
+constexpr qint64 kCategoryNode = ProductTree::kCategoryNode;
 const QString kCategoryField = QStringLiteral("分类");
 
 } // namespace
@@ -32,36 +25,10 @@ CategoryBrowser::CategoryBrowser(AppContext& ctx, const WarehouseControls& ui, P
     : ctx_(ctx), ui_(ui), form_(form) {}
 
 void CategoryBrowser::LoadWarehouseBrowser(bool fillList) {
-    ui_.tree->clearTree();
-    ui_.list->clearRows();
     ui_.category->clear();
-
-    // Category name → its nodes (a name may stand more than once), so that
-    // placing a product costs one lookup, not a pass over every node.
-    QHash<QString, QList<QTreeWidgetItem*>> nodesByName;
-    WalkTable(ctx_, ctx_.productCategoriesTable, Tables::kProductCategories, [&] {
-        QString name = readPlain(ctx_.productCategoriesTable, kCategoryField);
-        nodesByName[name] << ui_.tree->addItem(nullptr, name, kCategoryImage, kCategoryNode);
-        ui_.category->addItem(name);
-        return true;
-    });
+    ProductTree::Load(ctx_, *ui_.tree, *ui_.list, fillList, [this](const QString& name) { ui_.category->addItem(name); });
     ui_.category->setCurrentIndex(-1);
-    PumpEventsNow();
-
-    int record = 0;
-    WalkTable(ctx_, ctx_.productsTable, Tables::kProducts, [&] {
-        ++record;
-        ProductRecord product = ProductRow::read(ctx_.productsTable);
-        for (QTreeWidgetItem* node : nodesByName.value(product.category))
-            ui_.tree->addItem(node, product.name, kProductImage, kProductNode);
-        if (fillList)
-            ProductRow::append(*ui_.list, product, QString::number(record));
-        PumpEvents();
-        return true;
-    });
     ui_.keyword->setFocus();
-    ui_.tree->clearSelection();
-    ui_.tree->setCurrentItem(nullptr);
 }
 
 bool CategoryBrowser::categoryNodeExists(const QString& name) const {
@@ -131,8 +98,7 @@ void CategoryBrowser::RenameProductCategory() {
             // The edit applies to whichever record the walk stops on.
             categories.GoFirst();
             categories.BeginEdit();
-            bool found = !WalkTable(ctx_, categories, Tables::kProductCategories,
-                                    [&] { return readPlain(categories, kCategoryField) != oldName; });
+            bool found = !VisitRecords(categories, [&] { return readPlain(categories, kCategoryField) != oldName; });
             if (found) {
                 renamed = writePlain(categories, kCategoryField, newName) && categories.Update();
                 failed = !renamed;
@@ -140,7 +106,7 @@ void CategoryBrowser::RenameProductCategory() {
             categories.Close();
         }
         if (!failed) {
-            failed = !WalkTable(ctx_, products, Tables::kProducts, [&] {
+            failed = !VisitRecords(products, [&] {
                 if (readPlain(products, kCategoryField) != oldName)
                     return true;
                 return products.BeginEdit() && writePlain(products, kCategoryField, newName) && products.Update();
@@ -176,8 +142,7 @@ void CategoryBrowser::DeleteProductCategory() {
         TransactionGuard transaction(ctx_.db);
         bool failed = !transaction.began();
         if (!failed) {
-            bool found = !WalkTable(ctx_, categories, Tables::kProductCategories,
-                                    [&] { return readPlain(categories, kCategoryField) != name; });
+            bool found = !VisitRecords(categories, [&] { return readPlain(categories, kCategoryField) != name; });
             if (found) {
                 deleted = categories.DeleteCurrent();
                 failed = !deleted;
@@ -186,7 +151,6 @@ void CategoryBrowser::DeleteProductCategory() {
         }
         if (!failed) {
             // Every record is visited once; after a delete the same number holds the next record.
-            ctx_.OpenTable(products, Tables::kProducts);
             products.GoFirst();
             const int count = products.RecordCount();
             for (int visited = 0; visited < count && !failed; ++visited) {
@@ -213,19 +177,10 @@ void CategoryBrowser::DeleteProductCategory() {
 void CategoryBrowser::ShowTreeSelection(QTreeWidgetItem* node, bool byMouse) {
     if (!byMouse || !node)
         return;
+    bool isCategory = TreeControl::itemValue(node) == ProductTree::kCategoryNode;
     ui_.list->clearRows();
-    bool isCategory = TreeControl::itemValue(node) == kCategoryNode;
-    const QString text = node->text(0);
-    ui_.categoryName->setText(isCategory ? text : QString());
-
-    WalkTable(ctx_, ctx_.productsTable, Tables::kProducts, [&] {
-        ProductRecord product = ProductRow::read(ctx_.productsTable);
-        if ((isCategory ? product.category : product.name) == text)
-            ProductRow::append(*ui_.list, product, QString::number(ui_.list->rowCount() + 1));
-        PumpEvents();
-        return true;
-    });
-
+    ui_.categoryName->setText(isCategory ? node->text(0) : QString());
+    ProductTree::ListProductsOf(ctx_, *ui_.list, *node);
     if (isCategory) {
         form_.ResetProductForm();
     } else {

@@ -11,20 +11,20 @@
 
 #include <QLineEdit>
 
-void ProductSearch::SearchWarehouseProducts() {
-    const QString keyword = ui_.keyword->text();
+void SearchProductList(AppContext& ctx, const QLineEdit& keywordBox, ListControl& list) {
+    const QString keyword = keywordBox.text();
     if (TextForms::isBlank(keyword)) {
-        ctx_.prompter.warn(QStringLiteral("请输入要查询的关键字！"));
+        ctx.prompter.warn(QStringLiteral("请输入要查询的关键字！"));
         return;
     }
-    ui_.list->clearRows();
-    WalkTable(ctx_, ctx_.productsTable, Tables::kProducts, [&] {
-        ProductRecord product = ProductRow::read(ctx_.productsTable);
+    list.clearRows();
+    WalkTable(ctx, ctx.productsTable, Tables::kProducts, [&] {
+        ProductRecord product = ProductRow::read(ctx.productsTable);
         if (product.number.contains(keyword) || product.name.contains(keyword) || product.remark.contains(keyword))
-            ProductRow::append(*ui_.list, product, QString::number(ui_.list->rowCount() + 1));
+            ProductRow::append(list, product, QString::number(list.rowCount() + 1));
         PumpEvents();
         return true;
     });
-    if (ui_.list->rowCount() == 0)
-        ctx_.prompter.warn(QStringLiteral("无信息！"));
+    if (list.rowCount() == 0)
+        ctx.prompter.warn(QStringLiteral("无信息！"));
 }

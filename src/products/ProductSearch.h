@@ -1,17 +1,10 @@
 #pragma once
 
-#include "WarehouseControls.h"
-
 class AppContext;
+class ListControl;
+class QLineEdit;
 
-// The keyword search over products of the warehouse page.
-class ProductSearch {
-public:
-    ProductSearch(AppContext& ctx, const WarehouseControls& ui) : ctx_(ctx), ui_(ui) {}
-
-    void SearchWarehouseProducts();
-
-private:
-    AppContext& ctx_;
-    const WarehouseControls& ui_;
-};
+// The keyword search over products that both product lists offer: a product
+// matches when the keyword, exactly as typed, occurs in its number, name or
+// remark (case-sensitive).
+void SearchProductList(AppContext& ctx, const QLineEdit& keyword, ListControl& list);

@@ -1,7 +1,8 @@
 #include "WarehousePage.h"
 
-#include "ProductIcons.h"
 #include "ProductRow.h"
+#include "ProductSearch.h"
+#include "ProductTree.h"
 
 #include "app/AppContext.h"
 #include "ui/EditBox.h"
@@ -47,7 +48,7 @@ QWidget* withUnit(QWidget* edit, const QString& unit) {
 } // namespace
 
 WarehousePage::WarehousePage(AppContext& ctx, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), form_(ctx, ui_), categories_(ctx, ui_, form_), search_(ctx, ui_) {
+    : QWidget(parent), ctx_(ctx), form_(ctx, ui_), categories_(ctx, ui_, form_) {
     setObjectName(QStringLiteral("仓库管理"));
     buildControls();
     wireEvents();
@@ -56,7 +57,7 @@ WarehousePage::WarehousePage(AppContext& ctx, QWidget* parent)
 void WarehousePage::buildControls() {
     // Left: categories.
     ui_.tree = new TreeControl(QStringLiteral("树型框_商品信息"));
-    ui_.tree->setImages(ProductIcons::treeImages());
+    ProductTree::setUpTree(*ui_.tree);
     ui_.categoryName = MakeEditBox(QStringLiteral("编辑框_商品分类"));
     ui_.addCategory = button(QStringLiteral("按钮5"), QStringLiteral("添加"));
     ui_.renameCategory = button(QStringLiteral("按钮6"), QStringLiteral("修改"));
@@ -168,8 +169,8 @@ void WarehousePage::wireEvents() {
     connect(ui_.list, &ListControl::headerClicked, this,
             [this](int column) { SortOnHeaderClick(*ui_.list, column, ProductRow::sortModes()); });
 
-    connect(ui_.search, &QPushButton::clicked, this, [this] { search_.SearchWarehouseProducts(); });
-    connect(ui_.keyword, &QLineEdit::returnPressed, this, [this] { search_.SearchWarehouseProducts(); });
+    connect(ui_.search, &QPushButton::clicked, this, [this] { SearchProductList(ctx_, *ui_.keyword, *ui_.list); });
+    connect(ui_.keyword, &QLineEdit::returnPressed, this, [this] { SearchProductList(ctx_, *ui_.keyword, *ui_.list); });
 }
 
 void WarehousePage::EnterSection() {

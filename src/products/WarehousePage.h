@@ -2,7 +2,6 @@
 
 #include "CategoryBrowser.h"
 #include "ProductForm.h"
-#include "ProductSearch.h"
 #include "WarehouseControls.h"
 
 #include <QWidget>
@@ -31,5 +30,4 @@ private:
     WarehouseControls ui_;
     ProductForm form_;
     CategoryBrowser categories_;
-    ProductSearch search_;
 };
