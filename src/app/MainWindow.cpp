@@ -6,6 +6,7 @@
 #include "StartPicture.h"
 
 #include "products/WarehousePage.h"
+#include "sales/SalesPage.h"
 #include "ui/Prompter.h"
 
 #include <QAction>
@@ -75,6 +76,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
         pages_->addTab(placeholder, QString::fromUtf16(kPageCaptions[i]));
     }
     pages_->hide();
+    sales_ = new SalesPage(ctx_);
+    setPage(0, sales_);
     warehouse_ = new WarehousePage(ctx_);
     setPage(1, warehouse_);
     sections_ = std::make_unique<SectionEntry>(ctx_, *this);

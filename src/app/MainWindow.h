@@ -8,6 +8,7 @@
 
 class AppContext;
 class SectionEntry;
+class SalesPage;
 class WarehousePage;
 class QLabel;
 class QStatusBar;
@@ -39,6 +40,7 @@ public:
     // Puts a section's real page in place of its placeholder.
     void setPage(int index, QWidget* page);
     QToolBar* toolbar() const { return toolbar_; }
+    SalesPage* salesPage() const { return sales_; }
     WarehousePage* warehousePage() const { return warehouse_; }
 
 private:
@@ -49,6 +51,7 @@ private:
     QLabel* startPicture_;
     QLabel* startCaption_;
     SingleInstance singleInstance_; // the marker is held while the window lives
+    SalesPage* sales_;
     WarehousePage* warehouse_;
     std::unique_ptr<SectionEntry> sections_;
 };

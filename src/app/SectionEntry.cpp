@@ -4,10 +4,14 @@
 #include "MainWindow.h"
 
 #include "products/WarehousePage.h"
+#include "sales/SalesPage.h"
 
 void SectionEntry::Enter(int position) {
     switch (position) {
-    case 1: window_.ShowSection(0); break;
+    case 1:
+        window_.ShowSection(0);
+        window_.salesPage()->EnterSection();
+        break;
     case 3:
         window_.ShowSection(1);
         window_.warehousePage()->EnterSection();

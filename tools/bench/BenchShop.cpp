@@ -46,3 +46,19 @@ void appendPlainRecord(SqliteTable& table, const QString& tableName, const QStri
         writePlain(table, fields[i], values[i]);
     table.Update();
 }
+
+void BenchShop::fillProducts(int products, int categories) {
+    TransactionGuard transaction(fill_);
+    SqliteTable table;
+    table.Open(Tables::kProductCategories, fill_);
+    for (int c = 0; c < categories; ++c)
+        appendPlainRecord(table, Tables::kProductCategories, {QStringLiteral("分类%1").arg(c)});
+    table.Open(Tables::kProducts, fill_);
+    for (int p = 0; p < products; ++p)
+        appendPlainRecord(table, Tables::kProducts,
+                          {QStringLiteral("LFXS-%1").arg(240000000000LL + p), QStringLiteral("分类%1").arg(p % categories),
+                           QStringLiteral("商品%1").arg(p), QStringLiteral("%1.5").arg(p % 90), QStringLiteral("假"),
+                           QStringLiteral("假"), QString::number(p % 500 + 10), QStringLiteral("备注%1").arg(p % 7)});
+    table.Close();
+    transaction.commit();
+}

@@ -28,6 +28,8 @@ public:
     BenchShop();
     ~BenchShop();
     SqliteDB& fillDb() { return fill_; }
+    // products named 商品0.., numbered LFXS-2400000000.., spread over categories 分类0..
+    void fillProducts(int products, int categories);
     void startWindow();
     // Runs the action and prints its time (the event loop is turned afterwards so the views catch up).
     static qint64 measure(const char* what, const std::function<void()>& action);

@@ -5,7 +5,6 @@
 #include "BenchShop.h"
 
 #include "products/WarehousePage.h"
-#include "store/Tables.h"
 #include "ui/ListControl.h"
 #include "ui/TreeControl.h"
 
@@ -20,20 +19,7 @@ int main(int argc, char** argv) {
     const int products = argc > 1 ? QByteArray(argv[1]).toInt() : 20000;
     const int categories = argc > 2 ? QByteArray(argv[2]).toInt() : 50;
     BenchShop shop;
-    {
-        TransactionGuard transaction(shop.fillDb());
-        SqliteTable table;
-        table.Open(Tables::kProductCategories, shop.fillDb());
-        for (int c = 0; c < categories; ++c)
-            appendPlainRecord(table, Tables::kProductCategories, {QStringLiteral("分类%1").arg(c)});
-        table.Open(Tables::kProducts, shop.fillDb());
-        for (int p = 0; p < products; ++p)
-            appendPlainRecord(table, Tables::kProducts,
-                              {QStringLiteral("LFXS-%1").arg(240000000000LL + p), QStringLiteral("分类%1").arg(p % categories),
-                               QStringLiteral("商品%1").arg(p), QStringLiteral("%1.5").arg(p % 90), QStringLiteral("假"),
-                               QStringLiteral("假"), QString::number(p % 500), QStringLiteral("备注%1").arg(p % 7)});
-        transaction.commit();
-    }
+    shop.fillProducts(products, categories);
     std::printf("%d products in %d categories\n", products, categories);
     shop.startWindow();
     MainWindow& window = *shop.window;
