@@ -5,6 +5,7 @@
 #include "SingleInstance.h"
 #include "StartPicture.h"
 
+#include "customers/CustomersPage.h"
 #include "products/WarehousePage.h"
 #include "sales/SalesPage.h"
 #include "ui/Prompter.h"
@@ -80,6 +81,9 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     setPage(0, sales_);
     warehouse_ = new WarehousePage(ctx_);
     setPage(1, warehouse_);
+    customers_ = new CustomersPage(ctx_);
+    setPage(2, customers_);
+    sales_->setCustomerCountLabel(customers_->customerCountLabel());
     sections_ = std::make_unique<SectionEntry>(ctx_, *this);
 
     statusBar_ = new QStatusBar(this);

@@ -8,6 +8,7 @@
 
 class AppContext;
 class SectionEntry;
+class CustomersPage;
 class SalesPage;
 class WarehousePage;
 class QLabel;
@@ -41,6 +42,7 @@ public:
     void setPage(int index, QWidget* page);
     QToolBar* toolbar() const { return toolbar_; }
     SalesPage* salesPage() const { return sales_; }
+    CustomersPage* customersPage() const { return customers_; }
     WarehousePage* warehousePage() const { return warehouse_; }
 
 private:
@@ -52,6 +54,7 @@ private:
     QLabel* startCaption_;
     SingleInstance singleInstance_; // the marker is held while the window lives
     SalesPage* sales_;
+    CustomersPage* customers_;
     WarehousePage* warehouse_;
     std::unique_ptr<SectionEntry> sections_;
 };

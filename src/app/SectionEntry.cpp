@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "MainWindow.h"
 
+#include "customers/CustomersPage.h"
 #include "products/WarehousePage.h"
 #include "sales/SalesPage.h"
 
@@ -16,7 +17,10 @@ void SectionEntry::Enter(int position) {
         window_.ShowSection(1);
         window_.warehousePage()->EnterSection();
         break;
-    case 5: window_.ShowSection(2); break;
+    case 5:
+        window_.ShowSection(2);
+        window_.customersPage()->EnterSection();
+        break;
     case 7: window_.ShowSection(3); break;
     case 9: window_.ShowSection(4); break;
     default: break;

@@ -28,3 +28,23 @@ bool WalkTable(AppContext& ctx, SqliteTable& cursor, const QString& table, Visit
     cursor.Close();
     return true;
 }
+
+// Deletes every record of an open cursor for which matches() is true, visiting
+// each record once (after a delete the same number holds the next record).
+// False as soon as a delete fails. Safe inside a transaction.
+template <typename Matches>
+bool DeleteMatching(SqliteTable& cursor, Matches matches) {
+    cursor.GoFirst();
+    const int count = cursor.RecordCount();
+    for (int visited = 0; visited < count; ++visited) {
+        if (matches()) {
+            const int n = cursor.RecordNumber();
+            if (!cursor.DeleteCurrent())
+                return false;
+            cursor.GoTo(n);
+        } else {
+            cursor.Skip();
+        }
+    }
+    return true;
+}

@@ -150,18 +150,7 @@ void CategoryBrowser::DeleteProductCategory() {
             categories.Close();
         }
         if (!failed) {
-            // Every record is visited once; after a delete the same number holds the next record.
-            products.GoFirst();
-            const int count = products.RecordCount();
-            for (int visited = 0; visited < count && !failed; ++visited) {
-                if (readPlain(products, kCategoryField) == name) {
-                    int n = products.RecordNumber();
-                    failed = !products.DeleteCurrent();
-                    products.GoTo(n);
-                } else {
-                    products.Skip();
-                }
-            }
+            failed = !DeleteMatching(products, [&] { return readPlain(products, kCategoryField) == name; });
             products.Close();
         }
         committed = !failed && transaction.commit();

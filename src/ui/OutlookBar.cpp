@@ -52,6 +52,38 @@ int OutlookBar::currentItem() const {
     return groups_[current_].items->currentRow();
 }
 
+void OutlookBar::setCurrentItem(int group, int item) {
+    if (group < 0 || group >= groupCount())
+        return;
+    setCurrentGroup(group);
+    QListWidget* items = groups_[group].items;
+    if (item < 0 || item >= items->count()) {
+        items->setCurrentRow(-1);
+        items->clearSelection();
+    } else {
+        items->setCurrentRow(item);
+    }
+}
+
+QString OutlookBar::groupTitle(int group) const {
+    return group >= 0 && group < groupCount() ? groups_[group].button->text() : QString();
+}
+
+QString OutlookBar::itemText(int group, int item) const {
+    if (group < 0 || group >= groupCount() || item < 0 || item >= itemCount(group))
+        return {};
+    return groups_[group].items->item(item)->text();
+}
+
+void OutlookBar::clear() {
+    for (Group& g : groups_) {
+        delete g.button;
+        delete g.items;
+    }
+    groups_.clear();
+    current_ = -1;
+}
+
 void OutlookBar::clickItem(int group, int item) {
     if (group < 0 || group >= groupCount() || item < 0 || item >= itemCount(group))
         return;

@@ -22,6 +22,12 @@ public:
     int currentGroup() const { return current_; }
     void setCurrentGroup(int group);
     int currentItem() const;
+    // Makes the item current in its group (and the group current); item -1 leaves no current item.
+    void setCurrentItem(int group, int item);
+    QString groupTitle(int group) const;
+    QString itemText(int group, int item) const;
+    // Removes every group.
+    void clear();
     // Acts as an operator's click on the item.
     void clickItem(int group, int item);
 
