@@ -7,6 +7,7 @@
 
 #include "customers/CustomersPage.h"
 #include "products/WarehousePage.h"
+#include "query/QueryPage.h"
 #include "sales/SalesPage.h"
 #include "ui/Prompter.h"
 
@@ -84,6 +85,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     customers_ = new CustomersPage(ctx_);
     setPage(2, customers_);
     sales_->setCustomerCountLabel(customers_->customerCountLabel());
+    query_ = new QueryPage(ctx_);
+    setPage(3, query_);
     sections_ = std::make_unique<SectionEntry>(ctx_, *this);
 
     statusBar_ = new QStatusBar(this);

@@ -9,6 +9,7 @@
 class AppContext;
 class SectionEntry;
 class CustomersPage;
+class QueryPage;
 class SalesPage;
 class WarehousePage;
 class QLabel;
@@ -43,6 +44,7 @@ public:
     QToolBar* toolbar() const { return toolbar_; }
     SalesPage* salesPage() const { return sales_; }
     CustomersPage* customersPage() const { return customers_; }
+    QueryPage* queryPage() const { return query_; }
     WarehousePage* warehousePage() const { return warehouse_; }
 
 private:
@@ -55,6 +57,7 @@ private:
     SingleInstance singleInstance_; // the marker is held while the window lives
     SalesPage* sales_;
     CustomersPage* customers_;
+    QueryPage* query_;
     WarehousePage* warehouse_;
     std::unique_ptr<SectionEntry> sections_;
 };

@@ -5,6 +5,7 @@
 
 #include "customers/CustomersPage.h"
 #include "products/WarehousePage.h"
+#include "query/QueryPage.h"
 #include "sales/SalesPage.h"
 
 void SectionEntry::Enter(int position) {
@@ -21,7 +22,10 @@ void SectionEntry::Enter(int position) {
         window_.ShowSection(2);
         window_.customersPage()->EnterSection();
         break;
-    case 7: window_.ShowSection(3); break;
+    case 7:
+        window_.ShowSection(3);
+        window_.queryPage()->EnterSection();
+        break;
     case 9: window_.ShowSection(4); break;
     default: break;
     }

@@ -25,6 +25,7 @@ public:
 
     int addRow(const QStringList& cells) { return model_->addRow(cells); }
     void removeRow(int row) { model_->removeRow(row); }
+    void retainRows(const std::vector<bool>& keep) { model_->retainRows(keep); }
     void clearRows() { model_->clear(); }
     int rowCount() const { return model_->count(); }
     int columnCount() const { return model_->columns(); }

@@ -56,6 +56,17 @@ void ListModel::removeRow(int row) {
     endRemoveRows();
 }
 
+void ListModel::retainRows(const std::vector<bool>& keep) {
+    beginResetModel();
+    size_t kept = 0;
+    for (size_t r = 0; r < rows_.size(); ++r)
+        if (r < keep.size() && keep[r])
+            rows_[kept++] = std::move(rows_[r]);
+    rows_.resize(kept);
+    published_ = count();
+    endResetModel();
+}
+
 void ListModel::clear() {
     beginResetModel();
     rows_.clear();

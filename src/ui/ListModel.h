@@ -28,6 +28,8 @@ public:
 
     int addRow(const QStringList& cells);
     void removeRow(int row);
+    // Keeps the rows whose flag is true (whole rows, images included), in one step.
+    void retainRows(const std::vector<bool>& keep);
     void clear();
     int count() const { return static_cast<int>(rows_.size()); }
     int columns() const { return static_cast<int>(headers_.size()); }

@@ -1,6 +1,7 @@
 #include "Prompter.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -37,7 +38,8 @@ std::optional<QString> QtPrompter::inputText(const QString& prompt, const QStrin
 }
 
 QString QtPrompter::saveFileName(const QString& title, const QString& initialName, const QString& filter) {
-    return QFileDialog::getSaveFileName(owner_, title, initialName, filter);
+    // The dialog starts in the current directory with the proposed name.
+    return QFileDialog::getSaveFileName(owner_, title, QDir::current().filePath(initialName), filter);
 }
 
 QString QtPrompter::chooseFolder(const QString& title) { return QFileDialog::getExistingDirectory(owner_, title); }

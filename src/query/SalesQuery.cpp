@@ -1,0 +1,192 @@
+#include "SalesQuery.h"
+
+#include "app/TableWalk.h"
+#include "store/EncodedFields.h"
+#include "store/Tables.h"
+#include "ui/EventPump.h"
+#include "ui/ListControl.h"
+#include "ui/ListSort.h"
+#include "ui/Prompter.h"
+#include "util/OleDate.h"
+#include "util/TextForms.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSet>
+
+using TextForms::numberText;
+using TextForms::toNumber;
+
+namespace {
+
+const QString kSettled = QStringLiteral("已结");
+const QString kOnAccount = QStringLiteral("记账");
+const QString kPrepaid = QStringLiteral("代扣");
+
+// Stored fields in the order of the list's columns 1..9.
+const QStringList& rowFields() {
+    static const QStringList fields = {QStringLiteral("日期"), QStringLiteral("客户"), QStringLiteral("编号"),
+                                       QStringLiteral("名称"), QStringLiteral("单价"), QStringLiteral("数量"),
+                                       QStringLiteral("金额"), QStringLiteral("方式"), QStringLiteral("备注")};
+    return fields;
+}
+
+double datePartOf(const QDate& date) { return OleDate::fromQDateTime(QDateTime(date, QTime(0, 0))); }
+
+} // namespace
+
+void SalesQuery::ApplyStateIcon(ListControl& list, int row) {
+    const QString state = list.cell(row, QueryColumn::Method);
+    if (state == kSettled)
+        list.setCellIcon(row, QueryColumn::Method, 0);
+    else if (state == kOnAccount)
+        list.setCellIcon(row, QueryColumn::Method, 2);
+    else if (state == kPrepaid)
+        list.setCellIcon(row, QueryColumn::Method, 5);
+}
+
+void SalesQuery::AppendQueryRow(SqliteTable& sales) {
+    ListControl& list = *ui_.list;
+    QStringList cells = {QString::number(list.rowCount() + 1)};
+    for (const QString& field : rowFields())
+        cells << readPlain(sales, field);
+    int row = list.addRow(cells);
+    ApplyStateIcon(list, row);
+    const QString customer = cells[QueryColumn::Customer];
+    if (ui_.customer->findText(customer, Qt::MatchFixedString | Qt::MatchCaseSensitive) < 0)
+        ui_.customer->addItem(customer);
+}
+
+template <typename Matches> void SalesQuery::load(Matches matches) {
+    ui_.list->clearRows();
+    ui_.customer->clear();
+    SqliteTable& sales = ctx_.salesTable;
+    WalkTable(ctx_, sales, Tables::kSales, [&] {
+        if (matches(sales))
+            AppendQueryRow(sales);
+        PumpEvents();
+        return true;
+    });
+    ui_.customer->setCurrentIndex(-1);
+    if (ui_.list->rowCount() == 0)
+        ctx_.prompter.warn(QStringLiteral("无信息！"));
+    RecomputePageTotals();
+}
+
+void SalesQuery::RunKeywordQuery() {
+    const QString keyword = ui_.keyword->text();
+    if (TextForms::isBlank(keyword)) {
+        ctx_.prompter.warn(QStringLiteral("请输入要查询的内容！"));
+        return;
+    }
+    load([&](SqliteTable& sales) {
+        return readPlain(sales, QStringLiteral("客户")).contains(keyword) ||
+               readPlain(sales, QStringLiteral("名称")).contains(keyword) ||
+               readPlain(sales, QStringLiteral("备注")).contains(keyword);
+    });
+}
+
+void SalesQuery::RunDateRangeQuery() {
+    const double from = datePartOf(ui_.from->date());
+    const double to = datePartOf(ui_.to->date());
+    load([&](SqliteTable& sales) {
+        double day = OleDate::datePart(TextForms::toDateTime(readPlain(sales, QStringLiteral("日期"))));
+        return day >= from && day <= to;
+    });
+}
+
+template <typename Keep> void SalesQuery::filterRows(Keep keep) {
+    ListControl& list = *ui_.list;
+    std::vector<bool> kept(list.rowCount());
+    for (int row = 0; row < list.rowCount(); ++row)
+        kept[row] = keep(row);
+    list.retainRows(kept);
+    RecomputePageTotals();
+    RenumberQueryRows();
+}
+
+void SalesQuery::FilterByCustomer() {
+    if (ui_.customer->currentIndex() < 0)
+        return;
+    const QString customer = ui_.customer->currentText();
+    filterRows([&](int row) { return ui_.list->cell(row, QueryColumn::Customer) == customer; });
+}
+
+void SalesQuery::FilterByAmount() {
+    if (ui_.amountFrom->text().isEmpty() || ui_.amountTo->text().isEmpty())
+        return;
+    const double low = toNumber(ui_.amountFrom->text());
+    const double high = toNumber(ui_.amountTo->text());
+    filterRows([&](int row) {
+        double amount = toNumber(ui_.list->cell(row, QueryColumn::Amount));
+        return !TextForms::isNegative(amount - low) && !TextForms::isPositive(amount - high);
+    });
+}
+
+void SalesQuery::setMethodFlag(const QString& method, bool on) {
+    if (method == kSettled)
+        settledFlag_ = on;
+    else if (method == kOnAccount)
+        onAccountFlag_ = on;
+    else if (method == kPrepaid)
+        prepaidFlag_ = on;
+}
+
+void SalesQuery::FilterByMethod() {
+    const bool all = settledFlag_ && onAccountFlag_ && prepaidFlag_;
+    const bool none = !settledFlag_ && !onAccountFlag_ && !prepaidFlag_;
+    if (all || none)
+        return;
+    filterRows([&](int row) {
+        const QString state = ui_.list->cell(row, QueryColumn::Method);
+        return (prepaidFlag_ && state == kPrepaid) || (settledFlag_ && state == kSettled) ||
+               (onAccountFlag_ && state == kOnAccount);
+    });
+}
+
+void SalesQuery::RecomputePageTotals() {
+    // The running sums go through their text form at every step, as the labels hold them.
+    QString quantity, amount;
+    const ListControl& list = *ui_.list;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        quantity = numberText(toNumber(quantity) + toNumber(list.cell(row, QueryColumn::Quantity)));
+        amount = numberText(toNumber(amount) + toNumber(list.cell(row, QueryColumn::Amount)));
+    }
+    ui_.quantityTotal->setText(quantity);
+    ui_.amountTotal->setText(amount);
+}
+
+void SalesQuery::RenumberQueryRows() { RenumberRows(*ui_.list); }
+
+void SalesQuery::UpdateSelectionTotal() {
+    ui_.selectedTotal->setText(QStringLiteral("0"));
+    const QList<int> selected = ui_.list->selectedRows();
+    if (selected.isEmpty())
+        return;
+    bool anyPrepaid = false;
+    for (int row : selected) {
+        ui_.selectedTotal->setText(
+            numberText(toNumber(ui_.selectedTotal->text()) + toNumber(ui_.list->cell(row, QueryColumn::Amount))));
+        anyPrepaid |= ui_.list->cell(row, QueryColumn::Method) == kPrepaid;
+    }
+    ui_.markSettled->setEnabled(!anyPrepaid);
+    ui_.markOnAccount->setEnabled(!anyPrepaid);
+}
+
+void SalesQuery::OnHeaderClick(int column) {
+    static const QMap<int, int> modes = {{1, 2}, {2, 1}, {3, 1}, {4, 1}, {5, 0}, {6, 0}, {7, 0}, {8, 1}, {9, 1}};
+    SortOnHeaderClick(*ui_.list, column, modes);
+    // Images stay with row positions when rows move; give each row its own state icon again.
+    for (int row = 0; row < ui_.list->rowCount(); ++row)
+        ApplyStateIcon(*ui_.list, row);
+}
+
+void SalesQuery::OnRightClick() {
+    if (!ui_.list->selectedRows().isEmpty())
+        ui_.menu->popup(QCursor::pos());
+}

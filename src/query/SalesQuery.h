@@ -1,0 +1,43 @@
+#pragma once
+
+#include "QueryControls.h"
+
+#include <QString>
+
+class AppContext;
+class SqliteTable;
+
+// Loading sales records into the query list (by keyword or date range),
+// narrowing it with the customer, amount and method filters, and the page
+// and selection totals.
+class SalesQuery {
+public:
+    SalesQuery(AppContext& ctx, const QueryControls& ui) : ctx_(ctx), ui_(ui) {}
+
+    void RunKeywordQuery();
+    void RunDateRangeQuery();
+    void FilterByCustomer();
+    void FilterByAmount();
+    void FilterByMethod();
+    void RecomputePageTotals();
+    void RenumberQueryRows();
+    void UpdateSelectionTotal();
+    void OnHeaderClick(int column);
+    void OnRightClick();
+    // The method check boxes set these when clicked; the filter reads the flags.
+    void setMethodFlag(const QString& method, bool on);
+
+    // Sets the state icon of a row's column 8 from its text.
+    static void ApplyStateIcon(ListControl& list, int row);
+
+private:
+    template <typename Matches> void load(Matches matches);
+    void AppendQueryRow(SqliteTable& sales);
+    template <typename Keep> void filterRows(Keep keep);
+
+    AppContext& ctx_;
+    const QueryControls& ui_;
+    bool settledFlag_ = false;
+    bool onAccountFlag_ = false;
+    bool prepaidFlag_ = false;
+};
