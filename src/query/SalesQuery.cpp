@@ -58,13 +58,16 @@ void SalesQuery::AppendQueryRow(SqliteTable& sales) {
     int row = list.addRow(cells);
     ApplyStateIcon(list, row);
     const QString customer = cells[QueryColumn::Customer];
-    if (ui_.customer->findText(customer, Qt::MatchFixedString | Qt::MatchCaseSensitive) < 0)
+    if (!customersListed_.contains(customer)) {
+        customersListed_.insert(customer);
         ui_.customer->addItem(customer);
+    }
 }
 
 template <typename Matches> void SalesQuery::load(Matches matches) {
     ui_.list->clearRows();
     ui_.customer->clear();
+    customersListed_.clear();
     SqliteTable& sales = ctx_.salesTable;
     WalkTable(ctx_, sales, Tables::kSales, [&] {
         if (matches(sales))

@@ -2,6 +2,7 @@
 
 #include "QueryControls.h"
 
+#include <QSet>
 #include <QString>
 
 class AppContext;
@@ -37,6 +38,7 @@ private:
 
     AppContext& ctx_;
     const QueryControls& ui_;
+    QSet<QString> customersListed_; // the combo's items, for a quick look-up during a load
     bool settledFlag_ = false;
     bool onAccountFlag_ = false;
     bool prepaidFlag_ = false;

@@ -17,7 +17,8 @@ bool SqliteDB::Open(const QString& fileName, bool createIfMissing) {
             return false;
         return sqlite3_open(":memory:", &handle_) == SQLITE_OK || (Close(), false);
     }
-    int flags = SQLITE_OPEN_READWRITE;
+    // One thread uses a connection: no need for the engine to lock around every call.
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     if (createIfMissing) {
         flags |= SQLITE_OPEN_CREATE;
     } else {

@@ -60,8 +60,11 @@ void ListModel::retainRows(const std::vector<bool>& keep) {
     beginResetModel();
     size_t kept = 0;
     for (size_t r = 0; r < rows_.size(); ++r)
-        if (r < keep.size() && keep[r])
-            rows_[kept++] = std::move(rows_[r]);
+        if (r < keep.size() && keep[r]) {
+            if (kept != r)
+                rows_[kept] = std::move(rows_[r]);
+            ++kept;
+        }
     rows_.resize(kept);
     published_ = count();
     endResetModel();
