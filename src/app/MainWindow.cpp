@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "SectionEntry.h"
+#include "StartupSequence.h"
 #include "SingleInstance.h"
 #include "StartPicture.h"
 
@@ -9,6 +10,8 @@
 #include "products/WarehousePage.h"
 #include "query/QueryPage.h"
 #include "sales/SalesPage.h"
+#include "settings/SettingsPage.h"
+#include "settings/SkinEngine.h"
 #include "ui/Prompter.h"
 
 #include <QAction>
@@ -87,6 +90,9 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     sales_->setCustomerCountLabel(customers_->customerCountLabel());
     query_ = new QueryPage(ctx_);
     setPage(3, query_);
+    skins_ = std::make_unique<SkinEngine>();
+    settings_ = new SettingsPage(ctx_, *skins_);
+    setPage(4, settings_);
     sections_ = std::make_unique<SectionEntry>(ctx_, *this);
 
     statusBar_ = new QStatusBar(this);
@@ -113,16 +119,17 @@ void MainWindow::setPage(int index, QWidget* page) {
     pages_->setCurrentIndex(current);
 }
 
-bool MainWindow::OnMainWindowCreated() {
+MainWindow::Start MainWindow::OnMainWindowCreated() {
     if (!ctx_.singleInstanceName.isEmpty()) {
         if (!singleInstance_.EnsureSingleInstance(ctx_.singleInstanceName, QStringLiteral("检测到已有相同程序运行，请勿多开！"),
-                                         MessageIcon::Information, ctx_.prompter))
-            return false;
+                                                  MessageIcon::Information, ctx_.prompter))
+            return Start::AnotherCopy;
     }
     pages_->move(0, 58);
+    const bool loggedIn = RunStartupSequence(ctx_, *skins_);
     // The tab strip is switched off: pages change only through the toolbar.
     pages_->tabBar()->hide();
-    return true;
+    return loggedIn ? Start::Run : Start::LoginCancelled;
 }
 
 void MainWindow::OnToolbarClick(int position) {

@@ -11,6 +11,8 @@ class SectionEntry;
 class CustomersPage;
 class QueryPage;
 class SalesPage;
+class SettingsPage;
+class SkinEngine;
 class WarehousePage;
 class QLabel;
 class QStatusBar;
@@ -30,9 +32,10 @@ public:
     explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    enum class Start { Run, AnotherCopy, LoginCancelled };
     // The created handler: single-instance check, start-up sequence, tab strip
-    // off. False when this copy must end (another one runs).
-    bool OnMainWindowCreated();
+    // off. Anything but Run means this copy ends.
+    Start OnMainWindowCreated();
 
     void OnToolbarClick(int position);
     void ShowSection(int page);
@@ -45,6 +48,8 @@ public:
     SalesPage* salesPage() const { return sales_; }
     CustomersPage* customersPage() const { return customers_; }
     QueryPage* queryPage() const { return query_; }
+    SettingsPage* settingsPage() const { return settings_; }
+    SkinEngine& skins() { return *skins_; }
     WarehousePage* warehousePage() const { return warehouse_; }
 
 private:
@@ -58,6 +63,8 @@ private:
     SalesPage* sales_;
     CustomersPage* customers_;
     QueryPage* query_;
+    SettingsPage* settings_;
+    std::unique_ptr<SkinEngine> skins_;
     WarehousePage* warehouse_;
     std::unique_ptr<SectionEntry> sections_;
 };

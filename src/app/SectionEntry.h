@@ -1,6 +1,7 @@
 #pragma once
 
 class AppContext;
+class QString;
 class MainWindow;
 
 // What a toolbar click does after the page control has been shown: the
@@ -13,6 +14,10 @@ public:
     void Enter(int position);
 
 private:
+    // The section password check: true when the section's entry steps run
+    // (no password asked, the right one typed, or the prompt cancelled).
+    bool PasswordCheck(const QString* flag, int page, const QString& prompt);
+
     AppContext& ctx_;
     MainWindow& window_;
 };

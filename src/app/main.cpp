@@ -16,10 +16,11 @@ int main(int argc, char** argv) {
     {
         MainWindow window(ctx);
         prompter.setOwner(&window);
-        if (!window.OnMainWindowCreated())
-            return 0; // another copy runs
-        window.show();
-        result = app.exec();
+        // Another copy runs, or the login was cancelled: this one ends here.
+        if (window.OnMainWindowCreated() == MainWindow::Start::Run) {
+            window.show();
+            result = app.exec();
+        }
         prompter.setOwner(nullptr);
     }
     ShutdownCleanup(ctx);

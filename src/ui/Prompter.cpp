@@ -42,7 +42,9 @@ QString QtPrompter::saveFileName(const QString& title, const QString& initialNam
     return QFileDialog::getSaveFileName(owner_, title, QDir::current().filePath(initialName), filter);
 }
 
-QString QtPrompter::chooseFolder(const QString& title) { return QFileDialog::getExistingDirectory(owner_, title); }
+QString QtPrompter::chooseFolder(const QString& title, const QString& initialFolder) {
+    return QFileDialog::getExistingDirectory(nullptr, title, initialFolder, QFileDialog::ShowDirsOnly);
+}
 
 int QtPrompter::runDialog(QDialog& dialog) {
     dialog.setWindowModality(Qt::ApplicationModal);

@@ -23,7 +23,8 @@ public:
                                              const QString& initial = {}) = 0;
     // The chosen path, empty when cancelled.
     virtual QString saveFileName(const QString& title, const QString& initialName, const QString& filter) = 0;
-    virtual QString chooseFolder(const QString& title) = 0;
+    // The chosen folder, empty when cancelled.
+    virtual QString chooseFolder(const QString& title, const QString& initialFolder) = 0;
     // Runs a modal dialog; its result code.
     virtual int runDialog(QDialog& dialog) = 0;
 
@@ -42,7 +43,7 @@ public:
     std::optional<QString> inputText(const QString& prompt, const QString& title, bool password,
                                      const QString& initial) override;
     QString saveFileName(const QString& title, const QString& initialName, const QString& filter) override;
-    QString chooseFolder(const QString& title) override;
+    QString chooseFolder(const QString& title, const QString& initialFolder) override;
     int runDialog(QDialog& dialog) override;
 
 private:

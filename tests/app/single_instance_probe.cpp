@@ -20,7 +20,7 @@ public:
     }
     std::optional<QString> inputText(const QString&, const QString&, bool, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString chooseFolder(const QString&) override { return {}; }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
     int runDialog(QDialog&) override { return 0; }
 };
 

@@ -35,7 +35,7 @@ private slots:
 
     void onlyToolbarStatusAndStartPictureBeforeFirstClick() {
         TestShop shop;
-        QVERIFY(shop.window->OnMainWindowCreated());
+        QCOMPARE(shop.window->OnMainWindowCreated(), MainWindow::Start::Run);
         shop.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(shop.window.get()));
         QVERIFY(!shop.control(QStringLiteral("高级选择夹1"))->isVisible());
@@ -62,7 +62,7 @@ private slots:
         QFETCH(int, position);
         QFETCH(int, page);
         TestShop shop;
-        QVERIFY(shop.window->OnMainWindowCreated());
+        QCOMPARE(shop.window->OnMainWindowCreated(), MainWindow::Start::Run);
         shop.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(shop.window.get()));
         shop.toolbar(position);
@@ -79,7 +79,7 @@ private slots:
 
     void otherPositionsOnlyShowThePageControl() {
         TestShop shop;
-        QVERIFY(shop.window->OnMainWindowCreated());
+        QCOMPARE(shop.window->OnMainWindowCreated(), MainWindow::Start::Run);
         shop.window->show();
         auto* pages = shop.find<QTabWidget>(QStringLiteral("高级选择夹1"));
         shop.window->OnToolbarClick(4);
@@ -90,8 +90,8 @@ private slots:
     void testsSkipTheSingleInstanceCheck() {
         TestShop first;
         TestShop second;
-        QVERIFY(first.window->OnMainWindowCreated());
-        QVERIFY(second.window->OnMainWindowCreated());
+        QCOMPARE(first.window->OnMainWindowCreated(), MainWindow::Start::Run);
+        QCOMPARE(second.window->OnMainWindowCreated(), MainWindow::Start::Run);
         QVERIFY(second.prompter.messages.isEmpty());
     }
 };

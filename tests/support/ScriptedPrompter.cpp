@@ -17,7 +17,7 @@ QString ScriptedPrompter::saveFileName(const QString&, const QString& initialNam
     return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
 }
 
-QString ScriptedPrompter::chooseFolder(const QString&) {
+QString ScriptedPrompter::chooseFolder(const QString&, const QString&) {
     return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
 }
 

@@ -27,7 +27,7 @@ public:
     std::optional<QString> inputText(const QString& prompt, const QString& title, bool password,
                                      const QString& initial) override;
     QString saveFileName(const QString& title, const QString& initialName, const QString& filter) override;
-    QString chooseFolder(const QString& title) override;
+    QString chooseFolder(const QString& title, const QString& initialFolder) override;
     int runDialog(QDialog& dialog) override;
 
     void answerInput(const std::optional<QString>& answer) { inputAnswers.enqueue(answer); }

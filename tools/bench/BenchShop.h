@@ -16,7 +16,7 @@ public:
     void message(const QString&, const QString&, MessageIcon) override { ++messages; }
     std::optional<QString> inputText(const QString&, const QString&, bool, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return saveAnswer; }
-    QString chooseFolder(const QString&) override { return {}; }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
     int runDialog(QDialog&) override { return 0; }
     int messages = 0;
     QString saveAnswer;
