@@ -94,9 +94,6 @@ QWidget* SettingsPage::buildBackupGroup() {
     ui_.folder = named(new QLabel, QStringLiteral("标签_备份路径"));
     ui_.folder->setWordWrap(true);
     ui_.saveBackup = named(new QPushButton(QStringLiteral("保存设置")), QStringLiteral("按钮26"));
-    // The two switches act on their own (each click sets the other), not as an exclusive pair.
-    ui_.backupOn->setAutoExclusive(false);
-    ui_.backupOff->setAutoExclusive(false);
 
     auto* group = new QGroupBox(QStringLiteral("数据备份"));
     auto* grid = new QGridLayout(group);

@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -86,7 +88,9 @@ void TestShop::click(const QString& name) {
     auto* button = find<QAbstractButton>(name);
     if (!button->isEnabled())
         qFatal("control %s is disabled", qPrintable(name));
-    QTest::mouseClick(button, Qt::LeftButton);
+    // Check boxes and radio buttons take clicks only on their indicator and text, at the left.
+    const bool indicator = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, indicator ? QPoint(8, button->height() / 2) : button->rect().center());
 }
 
 void TestShop::type(const QString& name, const QString& text) {
