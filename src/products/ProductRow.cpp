@@ -9,10 +9,11 @@
 namespace ProductRow {
 
 ProductRecord read(SqliteTable& products) {
-    return {readPlain(products, QStringLiteral("编号")), readPlain(products, QStringLiteral("分类")),
-            readPlain(products, QStringLiteral("名称")), readPlain(products, QStringLiteral("单价")),
-            readPlain(products, QStringLiteral("负数")), readPlain(products, QStringLiteral("数量")),
-            readPlain(products, QStringLiteral("备注"))};
+    static const QStringList fields = {QStringLiteral("编号"), QStringLiteral("分类"), QStringLiteral("名称"),
+                                       QStringLiteral("单价"), QStringLiteral("负数"), QStringLiteral("数量"),
+                                       QStringLiteral("备注")};
+    const QStringList v = readPlainFields(products, fields);
+    return {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
 }
 
 void setUpList(ListControl& list) {

@@ -50,11 +50,9 @@ void SalesQuery::ApplyStateIcon(ListControl& list, int row) {
         list.setCellIcon(row, QueryColumn::Method, 5);
 }
 
-void SalesQuery::AppendQueryRow(SqliteTable& sales) {
+void SalesQuery::AppendQueryRow(const QStringList& fields) {
     ListControl& list = *ui_.list;
-    QStringList cells = {QString::number(list.rowCount() + 1)};
-    for (const QString& field : rowFields())
-        cells << readPlain(sales, field);
+    QStringList cells = QStringList{QString::number(list.rowCount() + 1)} + fields;
     int row = list.addRow(cells);
     ApplyStateIcon(list, row);
     const QString customer = cells[QueryColumn::Customer];
@@ -70,8 +68,10 @@ template <typename Matches> void SalesQuery::load(Matches matches) {
     customersListed_.clear();
     SqliteTable& sales = ctx_.salesTable;
     WalkTable(ctx_, sales, Tables::kSales, [&] {
-        if (matches(sales))
-            AppendQueryRow(sales);
+        // All nine fields with one statement: the record as it stands at this moment.
+        const QStringList fields = readPlainFields(sales, rowFields());
+        if (matches(fields))
+            AppendQueryRow(fields);
         PumpEvents();
         return true;
     });
@@ -87,18 +87,17 @@ void SalesQuery::RunKeywordQuery() {
         ctx_.prompter.warn(QStringLiteral("请输入要查询的内容！"));
         return;
     }
-    load([&](SqliteTable& sales) {
-        return readPlain(sales, QStringLiteral("客户")).contains(keyword) ||
-               readPlain(sales, QStringLiteral("名称")).contains(keyword) ||
-               readPlain(sales, QStringLiteral("备注")).contains(keyword);
+    load([&](const QStringList& f) {
+        return f[QueryColumn::Customer - 1].contains(keyword) || f[QueryColumn::Name - 1].contains(keyword) ||
+               f[QueryColumn::Remark - 1].contains(keyword);
     });
 }
 
 void SalesQuery::RunDateRangeQuery() {
     const double from = datePartOf(ui_.from->date());
     const double to = datePartOf(ui_.to->date());
-    load([&](SqliteTable& sales) {
-        double day = OleDate::datePart(TextForms::toDateTime(readPlain(sales, QStringLiteral("日期"))));
+    load([&](const QStringList& f) {
+        double day = OleDate::datePart(TextForms::toDateTime(f[QueryColumn::Date - 1]));
         return day >= from && day <= to;
     });
 }
@@ -159,6 +158,8 @@ void SalesQuery::RecomputePageTotals() {
     for (int row = 0; row < list.rowCount(); ++row) {
         quantity = numberText(toNumber(quantity) + toNumber(list.cell(row, QueryColumn::Quantity)));
         amount = numberText(toNumber(amount) + toNumber(list.cell(row, QueryColumn::Amount)));
+        if (row % 4096 == 0)
+            PumpEvents();
     }
     ui_.quantityTotal->setText(quantity);
     ui_.amountTotal->setText(amount);
@@ -185,8 +186,11 @@ void SalesQuery::OnHeaderClick(int column) {
     static const QMap<int, int> modes = {{1, 2}, {2, 1}, {3, 1}, {4, 1}, {5, 0}, {6, 0}, {7, 0}, {8, 1}, {9, 1}};
     SortOnHeaderClick(*ui_.list, column, modes);
     // Images stay with row positions when rows move; give each row its own state icon again.
-    for (int row = 0; row < ui_.list->rowCount(); ++row)
+    for (int row = 0; row < ui_.list->rowCount(); ++row) {
         ApplyStateIcon(*ui_.list, row);
+        if (row % 4096 == 0)
+            PumpEvents();
+    }
 }
 
 void SalesQuery::OnRightClick() {

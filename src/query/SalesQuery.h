@@ -32,8 +32,9 @@ public:
     static void ApplyStateIcon(ListControl& list, int row);
 
 private:
+    // Loads every record whose nine fields (in column order) pass matches().
     template <typename Matches> void load(Matches matches);
-    void AppendQueryRow(SqliteTable& sales);
+    void AppendQueryRow(const QStringList& fields);
     template <typename Keep> void filterRows(Keep keep);
 
     AppContext& ctx_;

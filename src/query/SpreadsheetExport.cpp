@@ -1,6 +1,7 @@
 #include "SpreadsheetExport.h"
 
 #include "app/AppContext.h"
+#include "ui/EventPump.h"
 #include "ui/ListControl.h"
 #include "ui/Prompter.h"
 #include "ui/SaveFileDialog.h"
@@ -28,8 +29,10 @@ public:
     void line(const QString& text) {
         buffer_ += text;
         buffer_ += QStringLiteral("\r\n");
-        if (buffer_.size() > 64 * 1024)
+        if (buffer_.size() > 64 * 1024) {
             flush();
+            PumpEvents();
+        }
     }
     bool flush() {
         QByteArray bytes = Gbk::fromUnicode(buffer_);

@@ -125,6 +125,9 @@ void SqliteTable::finalizeStatements() {
     readStatements_.clear();
     sqlite3_finalize(lockHolder_);
     lockHolder_ = nullptr;
+    sqlite3_finalize(multiStatement_);
+    multiStatement_ = nullptr;
+    multiNames_.clear();
 }
 
 void SqliteTable::holdReadLock() {
@@ -218,6 +221,36 @@ QString SqliteTable::Read(const Field& field, bool* ok) {
     if (ok)
         *ok = found;
     return value;
+}
+
+QStringList SqliteTable::ReadFields(const QStringList& names) {
+    if (!IsOpen() || !currentIsValid())
+        return {};
+    if (!multiStatement_ || names != multiNames_) {
+        sqlite3_finalize(multiStatement_);
+        multiStatement_ = nullptr;
+        QStringList columns;
+        for (const QString& name : names) {
+            int column = resolve(name);
+            if (column < 0)
+                return {};
+            columns << columns_[column];
+        }
+        multiStatement_ = prepare(db_->handle(), QStringLiteral("SELECT %1 FROM %2 WHERE _ROWID_ = ? ")
+                                                     .arg(columns.join(QLatin1Char(',')), tableName_));
+        if (!multiStatement_)
+            return {};
+        multiNames_ = names;
+    }
+    holdReadLock();
+    sqlite3_reset(multiStatement_);
+    sqlite3_bind_int64(multiStatement_, 1, rowids_[current_ - 1]);
+    QStringList values;
+    if (sqlite3_step(multiStatement_) == SQLITE_ROW)
+        for (int i = 0; i < names.size(); ++i)
+            values << textFromColumn(multiStatement_, i);
+    sqlite3_reset(multiStatement_);
+    return values;
 }
 
 bool SqliteTable::writeValue(const Field& field, Value value) {

@@ -43,6 +43,11 @@ public:
     // when there is no such field or record. NULL reads as the empty text.
     QString Read(const Field& field, bool* ok = nullptr);
 
+    // Several fields of the current record with one statement, in the given
+    // order (the same texts Read would give); empty when there is no record
+    // or a field does not exist.
+    QStringList ReadFields(const QStringList& names);
+
     bool Write(const Field& field, const QString& value) { return writeValue(field, value); }
     bool Write(const Field& field, const char16_t* value) { return writeValue(field, QString::fromUtf16(value)); }
     bool Write(const Field& field, qint64 value) { return writeValue(field, value); }
@@ -79,4 +84,7 @@ private:
     // lock: taking and dropping the file lock for every single field read
     // costs twenty times the read itself.
     sqlite3_stmt* lockHolder_ = nullptr;
+    // The statement of the last ReadFields, kept while the same names are asked for.
+    QStringList multiNames_;
+    sqlite3_stmt* multiStatement_ = nullptr;
 };

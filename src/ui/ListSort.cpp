@@ -1,5 +1,6 @@
 #include "ListSort.h"
 
+#include "EventPump.h"
 #include "ListControl.h"
 
 #include "util/SortOrder.h"
@@ -24,7 +25,7 @@ qint64 SortListByColumn(ListControl& list, int column, int mode, bool caseSensit
     keys.reserve(rows);
     for (int r = 0; r < rows; ++r)
         keys << list.cell(r, column);
-    std::vector<int> order = SortOrder::insertionOrder(keys, mode, caseSensitive);
+    std::vector<int> order = SortOrder::insertionOrder(keys, mode, caseSensitive, PumpEvents);
     if (!ascending)
         std::reverse(order.begin(), order.end());
     list.listModel()->reorder(order);
@@ -42,8 +43,11 @@ qint64 SortListByColumn(ListControl& list, int column, int mode, bool caseSensit
 }
 
 void RenumberRows(ListControl& list) {
-    for (int r = 0; r < list.rowCount(); ++r)
+    for (int r = 0; r < list.rowCount(); ++r) {
         list.setCell(r, 0, QString::number(r + 1));
+        if (r % 4096 == 0)
+            PumpEvents();
+    }
 }
 
 void SortOnHeaderClick(ListControl& list, int column, const QMap<int, int>& modes) {

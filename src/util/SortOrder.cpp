@@ -196,10 +196,13 @@ private:
 
 } // namespace
 
-std::vector<int> insertionOrder(const QStringList& texts, int mode, bool caseSensitive) {
+std::vector<int> insertionOrder(const QStringList& texts, int mode, bool caseSensitive,
+                                const std::function<void()>& tick) {
     const std::vector<Key> keys = prepareKeys(texts, mode, caseSensitive);
     Sequence sorted(keys.size());
     for (int r = 0; r < static_cast<int>(keys.size()); ++r) {
+        if (tick && r % 4096 == 0)
+            tick();
         int p = insertionPosition(keys[r], sorted.size(), mode, [&](int i) -> const Key& { return keys[sorted.at(i)]; });
         sorted.insert(p, r);
     }

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // The row order of the lists' column sort: rows are taken in display order and
@@ -15,7 +16,10 @@ enum Mode { Numeric = 0, Text = 1, Date = 2 };
 
 // Pre-sort row index for each sorted position. Keys are trimmed of half-width
 // and full-width spaces before they are compared.
-std::vector<int> insertionOrder(const QStringList& keys, int mode, bool caseSensitive = true);
+// tick, when given, is called now and then during a long sort (the list uses
+// it to let the window repaint).
+std::vector<int> insertionOrder(const QStringList& keys, int mode, bool caseSensitive = true,
+                                const std::function<void()>& tick = {});
 
 // The same order computed by literally inserting into arrays (quadratic);
 // kept as the yardstick the fast version is checked against.

@@ -244,6 +244,18 @@ private slots:
         QVERIFY(!ok);
     }
 
+    void readFieldsReadsSeveralAtOnce() {
+        makeFile(3);
+        QCOMPARE(table.ReadFields({"名称"}), QStringList()); // no record current yet
+        QVERIFY(table.GoTo(2));
+        QCOMPARE(table.ReadFields({"price", "名称", "备注"}), QStringList({"2", "n2", ""}));
+        QCOMPARE(table.ReadFields({"名称", "没有"}), QStringList());
+        QVERIFY(db.Execute(QStringLiteral("UPDATE 货品 SET 名称 = 'new' WHERE rowid = 2")));
+        QCOMPARE(table.ReadFields({"名称"}), QStringList({"new"})); // a committed write is seen at once
+        QVERIFY(!table.Skip(5));
+        QCOMPARE(table.ReadFields({"名称"}), QStringList());
+    }
+
     void valueTypesAreStored() {
         makeFile(0);
         QVERIFY(table.BeginAppend());
