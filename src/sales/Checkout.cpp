@@ -166,6 +166,7 @@ Checkout::Outcome Checkout::writeSale(const QString& method, QString& storedBala
         const QString number = cart.cell(line, Cart::Number);
         const double quantity = toNumber(cart.cell(line, Cart::Quantity));
         bool written = VisitRecords(products, [&] {
+            PumpEvents();
             if (readPlain(products, QStringLiteral("编号")) != number)
                 return true;
             const QString stock = readPlain(products, QStringLiteral("数量"));

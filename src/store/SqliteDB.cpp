@@ -62,9 +62,14 @@ void SqliteDB::closeCursors() {
     cursors_.clear();
 }
 
+quint64 SqliteDB::changeCount() const {
+    return changes_ + (handle_ ? static_cast<quint64>(sqlite3_total_changes64(handle_)) : 0);
+}
+
 bool SqliteDB::Execute(const QString& sql) {
     if (!handle_)
         return false;
+    noteChange();
     QByteArray utf8 = sql.toUtf8();
     return sqlite3_exec(handle_, utf8.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }

@@ -32,6 +32,12 @@ public:
 
     sqlite3* handle() const { return handle_; }
 
+    // Changes whenever this connection may have changed what the file holds
+    // (any statement run here, any cursor write); cursors drop what they
+    // read ahead when it moves.
+    quint64 changeCount() const;
+    void noteChange() { ++changes_; }
+
 private:
     friend class SqliteTable;
     void attach(SqliteTable* table);
@@ -40,6 +46,7 @@ private:
 
     sqlite3* handle_ = nullptr;
     std::vector<SqliteTable*> cursors_;
+    quint64 changes_ = 0;
 };
 
 // Rolls the transaction back unless it was committed: a failure half-way

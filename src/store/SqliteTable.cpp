@@ -101,7 +101,6 @@ bool SqliteTable::Open(const QString& tableName, SqliteDB& db) {
         return false;
     }
     pending_.assign(columns_.size(), Value{});
-    readStatements_.assign(columns_.size(), nullptr);
     current_ = 0;
     return true;
 }
@@ -120,23 +119,64 @@ bool SqliteTable::Close() {
 }
 
 void SqliteTable::finalizeStatements() {
-    for (sqlite3_stmt* stmt : readStatements_)
-        sqlite3_finalize(stmt);
-    readStatements_.clear();
     sqlite3_finalize(lockHolder_);
     lockHolder_ = nullptr;
-    sqlite3_finalize(multiStatement_);
-    multiStatement_ = nullptr;
-    multiNames_.clear();
+    sqlite3_finalize(blockStatement_);
+    blockStatement_ = nullptr;
+    block_ = Block();
 }
 
 void SqliteTable::holdReadLock() {
     if (!lockHolder_)
         lockHolder_ = prepare(db_->handle(), QStringLiteral("SELECT count(*) FROM sqlite_master"));
     if (lockHolder_ && !sqlite3_stmt_busy(lockHolder_)) {
+        // The lock was let go (or never taken): what was read ahead may be out of date.
+        ++lockEpoch_;
         sqlite3_reset(lockHolder_);
         sqlite3_step(lockHolder_);
     }
+}
+
+namespace {
+constexpr int kBlockRecords = 256;
+}
+
+const QStringList* SqliteTable::currentValues(bool& found) {
+    found = false;
+    holdReadLock();
+    const quint64 changes = db_->changeCount();
+    const bool blockValid = current_ >= block_.first && current_ <= block_.last && block_.changeCount == changes &&
+                            block_.lockEpoch == lockEpoch_ && sqlite3_stmt_busy(lockHolder_);
+    if (!blockValid) {
+        if (!blockStatement_) {
+            blockStatement_ = prepare(db_->handle(),
+                                      QStringLiteral("SELECT _ROWID_, * FROM %1 WHERE _ROWID_ BETWEEN ? AND ? ").arg(tableName_));
+            if (!blockStatement_)
+                return nullptr;
+        }
+        block_ = Block();
+        block_.first = current_;
+        block_.last = std::min(current_ + kBlockRecords - 1, static_cast<int>(rowids_.size()));
+        sqlite3_reset(blockStatement_);
+        sqlite3_bind_int64(blockStatement_, 1, rowids_[block_.first - 1]);
+        sqlite3_bind_int64(blockStatement_, 2, rowids_[block_.last - 1]);
+        const int columns = static_cast<int>(columns_.size());
+        while (sqlite3_step(blockStatement_) == SQLITE_ROW) {
+            QStringList values;
+            values.reserve(columns);
+            for (int c = 0; c < columns; ++c)
+                values << textFromColumn(blockStatement_, c + 1);
+            block_.rows.insert(sqlite3_column_int64(blockStatement_, 0), values);
+        }
+        sqlite3_reset(blockStatement_);
+        block_.changeCount = changes;
+        block_.lockEpoch = lockEpoch_;
+    }
+    auto it = block_.rows.constFind(rowids_[current_ - 1]);
+    if (it == block_.rows.constEnd())
+        return nullptr; // the record vanished from the file
+    found = true;
+    return &it.value();
 }
 
 bool SqliteTable::loadColumns() {
@@ -203,54 +243,32 @@ QString SqliteTable::Read(const Field& field, bool* ok) {
     int column = resolve(field);
     if (column < 0)
         return {};
-    holdReadLock();
-    sqlite3_stmt*& stmt = readStatements_[column];
-    if (!stmt) {
-        stmt = prepare(db_->handle(),
-                       QStringLiteral("SELECT %1 FROM %2 WHERE _ROWID_ = ? ").arg(columns_[column], tableName_));
-        if (!stmt)
-            return {};
-    }
-    sqlite3_reset(stmt);
-    sqlite3_bind_int64(stmt, 1, rowids_[current_ - 1]);
-    QString value;
-    bool found = sqlite3_step(stmt) == SQLITE_ROW;
-    if (found)
-        value = textFromColumn(stmt, 0);
-    sqlite3_reset(stmt); // no statement stays active between reads
+    bool found = false;
+    const QStringList* values = currentValues(found);
     if (ok)
         *ok = found;
-    return value;
+    return values ? values->value(column) : QString();
 }
 
 QStringList SqliteTable::ReadFields(const QStringList& names) {
     if (!IsOpen() || !currentIsValid())
         return {};
-    if (!multiStatement_ || names != multiNames_) {
-        sqlite3_finalize(multiStatement_);
-        multiStatement_ = nullptr;
-        QStringList columns;
-        for (const QString& name : names) {
-            int column = resolve(name);
-            if (column < 0)
-                return {};
-            columns << columns_[column];
-        }
-        multiStatement_ = prepare(db_->handle(), QStringLiteral("SELECT %1 FROM %2 WHERE _ROWID_ = ? ")
-                                                     .arg(columns.join(QLatin1Char(',')), tableName_));
-        if (!multiStatement_)
+    std::vector<int> columns;
+    for (const QString& name : names) {
+        int column = resolve(name);
+        if (column < 0)
             return {};
-        multiNames_ = names;
+        columns.push_back(column);
     }
-    holdReadLock();
-    sqlite3_reset(multiStatement_);
-    sqlite3_bind_int64(multiStatement_, 1, rowids_[current_ - 1]);
-    QStringList values;
-    if (sqlite3_step(multiStatement_) == SQLITE_ROW)
-        for (int i = 0; i < names.size(); ++i)
-            values << textFromColumn(multiStatement_, i);
-    sqlite3_reset(multiStatement_);
-    return values;
+    bool found = false;
+    const QStringList* values = currentValues(found);
+    if (!values)
+        return {};
+    QStringList out;
+    out.reserve(names.size());
+    for (int column : columns)
+        out << values->value(column);
+    return out;
 }
 
 bool SqliteTable::writeValue(const Field& field, Value value) {
@@ -316,6 +334,7 @@ bool SqliteTable::Update() {
     for (size_t k = 0; k < collected.size(); ++k)
         if (!bindValue(stmt, static_cast<int>(k) + 1, pending_[collected[k]]))
             return false;
+    db_->noteChange();
     if (sqlite3_step(stmt) != SQLITE_DONE)
         return false;
 
@@ -338,6 +357,7 @@ bool SqliteTable::DeleteCurrent() {
         return false;
     sqlite3_stmt* stmt = prepare(
         db_->handle(), QStringLiteral("DELETE FROM %1 WHERE _ROWID_ = %2").arg(tableName_).arg(rowids_[current_ - 1]));
+    db_->noteChange();
     bool done = stmt && sqlite3_step(stmt) == SQLITE_DONE;
     sqlite3_finalize(stmt);
     if (done)

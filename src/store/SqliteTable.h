@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -69,6 +70,9 @@ private:
     bool loadRowids();
     void finalizeStatements();
     void holdReadLock();
+    // The current record's values (all columns) from the read-ahead block,
+    // fetched when needed; nullptr when the record is gone from the file.
+    const QStringList* currentValues(bool& found);
     bool currentIsValid() const { return current_ >= 1 && current_ <= static_cast<int>(rowids_.size()); }
 
     SqliteDB* db_ = nullptr;
@@ -78,13 +82,20 @@ private:
     std::vector<qint64> rowids_;
     int current_ = 0;
     std::vector<Value> pending_;
-    // One prepared read statement per column, made on first use and kept until Close.
-    std::vector<sqlite3_stmt*> readStatements_;
     // Kept stepped while the cursor is open so the connection holds its read
     // lock: taking and dropping the file lock for every single field read
     // costs twenty times the read itself.
     sqlite3_stmt* lockHolder_ = nullptr;
-    // The statement of the last ReadFields, kept while the same names are asked for.
-    QStringList multiNames_;
-    sqlite3_stmt* multiStatement_ = nullptr;
+    // Read-ahead: the values of a block of records from one statement. Valid
+    // only while this cursor's read lock has been held without a break and
+    // nothing was changed through the connection, so every read still gives
+    // exactly what the file holds at that moment.
+    struct Block {
+        int first = 0, last = -1; // record numbers covered
+        QHash<qint64, QStringList> rows;
+        quint64 changeCount = 0;
+        quint64 lockEpoch = 0;
+    } block_;
+    sqlite3_stmt* blockStatement_ = nullptr;
+    quint64 lockEpoch_ = 0;
 };

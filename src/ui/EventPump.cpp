@@ -4,11 +4,15 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 
+#include <algorithm>
+
 namespace {
 constexpr qint64 kIntervalMs = 40;
 // A repaint of a full list view can itself take tens of milliseconds; waiting
-// three times that long between pumps keeps repainting under a quarter of a walk.
+// three times that long between pumps keeps repainting under a quarter of a
+// walk, but never so long that the window looks frozen.
 constexpr qint64 kCostFactor = 3;
+constexpr qint64 kLongestWaitMs = 120;
 } // namespace
 
 void PumpEventsNow() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
@@ -21,6 +25,6 @@ void PumpEvents() {
     QElapsedTimer cost;
     cost.start();
     PumpEventsNow();
-    wait = std::max(kIntervalMs, kCostFactor * cost.elapsed());
+    wait = std::clamp(kCostFactor * cost.elapsed(), kIntervalMs, kLongestWaitMs);
     sinceLast.start();
 }

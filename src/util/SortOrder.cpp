@@ -29,12 +29,15 @@ QString trimSpaces(const QString& text) {
     return text.mid(start, end - start);
 }
 
-std::vector<Key> prepareKeys(const QStringList& texts, int mode, bool caseSensitive) {
+std::vector<Key> prepareKeys(const QStringList& texts, int mode, bool caseSensitive,
+                             const std::function<void()>& tick) {
     std::vector<Key> keys(texts.size());
     std::vector<QByteArray> bytes;
     if (mode != Numeric && mode != Date)
         bytes.resize(texts.size());
     for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (tick && i % 4096 == 0)
+            tick();
         QString key = trimSpaces(texts[i]);
         if (mode == Numeric)
             keys[i].number = TextForms::toNumber(key);
@@ -198,7 +201,7 @@ private:
 
 std::vector<int> insertionOrder(const QStringList& texts, int mode, bool caseSensitive,
                                 const std::function<void()>& tick) {
-    const std::vector<Key> keys = prepareKeys(texts, mode, caseSensitive);
+    const std::vector<Key> keys = prepareKeys(texts, mode, caseSensitive, tick);
     Sequence sorted(keys.size());
     for (int r = 0; r < static_cast<int>(keys.size()); ++r) {
         if (tick && r % 4096 == 0)
@@ -213,7 +216,7 @@ std::vector<int> insertionOrder(const QStringList& texts, int mode, bool caseSen
 }
 
 std::vector<int> insertionOrderByArrays(const QStringList& texts, int mode, bool caseSensitive) {
-    const std::vector<Key> keys = prepareKeys(texts, mode, caseSensitive);
+    const std::vector<Key> keys = prepareKeys(texts, mode, caseSensitive, {});
     std::vector<int> order;
     for (int r = 0; r < static_cast<int>(keys.size()); ++r) {
         int k = static_cast<int>(order.size());

@@ -235,6 +235,28 @@ private slots:
         QCOMPARE(table.Read(QStringLiteral("名称")), QStringLiteral("changed"));
     }
 
+    void writeThroughAnotherCursorIsSeenAtOnce() {
+        makeFile(300);
+        SqliteTable other;
+        QVERIFY(other.Open(kTable, db));
+        QVERIFY(table.GoFirst());
+        QCOMPARE(table.Read(QStringLiteral("名称")), QStringLiteral("n1")); // reads ahead past record 2
+        QVERIFY(other.GoTo(2) && other.BeginEdit());
+        QVERIFY(other.Write(QStringLiteral("名称"), QStringLiteral("changed")) && other.Update());
+        QVERIFY(table.GoTo(2));
+        QCOMPARE(table.Read(QStringLiteral("名称")), QStringLiteral("changed"));
+        {
+            TransactionGuard rolledBack(db);
+            QVERIFY(other.GoTo(3) && other.BeginEdit());
+            QVERIFY(other.Write(QStringLiteral("名称"), QStringLiteral("gone")) && other.Update());
+            QVERIFY(table.GoTo(3));
+            QCOMPARE(table.Read(QStringLiteral("名称")), QStringLiteral("gone"));
+        }
+        QCOMPARE(table.Read(QStringLiteral("名称")), QStringLiteral("n3")); // the rollback is seen too
+        QVERIFY(table.GoTo(299));
+        QCOMPARE(table.Read(QStringLiteral("名称")), QStringLiteral("n299"));
+    }
+
     void vanishedRecordReadsEmpty() {
         makeFile(2);
         QVERIFY(table.GoTo(2));
