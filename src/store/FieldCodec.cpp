@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -66,7 +67,41 @@ QString EncodeField(const QString& value, const QString& key) {
     return QString::fromLatin1(hex) + keyTag(key);
 }
 
+namespace {
+
+// The common case, read straight from the text: ASCII hex digits and the
+// fixed key's tag, giving ASCII plain text. Empty optional when the value is
+// anything else, so the general path below decides.
+std::optional<QString> decodeSimple(const QString& stored, const QString& key) {
+    if (key != kKey || stored.size() < kTagLength)
+        return std::nullopt;
+    static const QString tag = keyTag(kKey);
+    const qsizetype body = stored.size() - kTagLength;
+    if (QStringView(stored).mid(body) != tag || body % 2 != 0)
+        return std::nullopt;
+    const QChar* data = stored.constData();
+    QString plain(body / 2, Qt::Uninitialized);
+    QChar* out = plain.data();
+    for (qsizetype i = 0; i < body; i += 2) {
+        const ushort a = data[i].unicode(), b = data[i + 1].unicode();
+        if (a >= 0x80 || b >= 0x80)
+            return std::nullopt;
+        const int hi = hexValue(static_cast<char>(a)), lo = hexValue(static_cast<char>(b));
+        if (hi < 0 || lo < 0)
+            return std::nullopt;
+        const unsigned char byte = static_cast<unsigned char>(hi * 16 + lo) ^ kMask;
+        if (byte == 0 || byte >= 0x80)
+            return std::nullopt;
+        *out++ = QChar(byte);
+    }
+    return plain;
+}
+
+} // namespace
+
 QString DecodeField(const QString& stored, const QString& key) {
+    if (std::optional<QString> simple = decodeSimple(stored, key))
+        return *simple;
     bool converted = true;
     QByteArray bytes = Gbk::fromUnicode(stored, &converted);
     if (!converted)
