@@ -6,6 +6,7 @@
 
 #include "app/AppContext.h"
 #include "ui/EditBox.h"
+#include "ui/Widgets.h"
 #include "ui/EventPump.h"
 #include "ui/ListControl.h"
 #include "ui/ListSort.h"
@@ -23,12 +24,6 @@
 
 namespace {
 
-QPushButton* button(const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
-
 QCheckBox* checkBox(const QString& name, const QString& caption) {
     auto* c = new QCheckBox(caption);
     c->setObjectName(name);
@@ -36,15 +31,6 @@ QCheckBox* checkBox(const QString& name, const QString& caption) {
 }
 
 // An edit box followed by its unit.
-QWidget* withUnit(QWidget* edit, const QString& unit) {
-    auto* box = new QWidget;
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(edit, 1);
-    row->addWidget(new QLabel(unit));
-    return box;
-}
-
 } // namespace
 
 WarehousePage::WarehousePage(AppContext& ctx, QWidget* parent)
@@ -59,9 +45,9 @@ void WarehousePage::buildControls() {
     ui_.tree = new TreeControl(QStringLiteral("树型框_商品信息"));
     ProductTree::setUpTree(*ui_.tree);
     ui_.categoryName = MakeEditBox(QStringLiteral("编辑框_商品分类"));
-    ui_.addCategory = button(QStringLiteral("按钮5"), QStringLiteral("添加"));
-    ui_.renameCategory = button(QStringLiteral("按钮6"), QStringLiteral("修改"));
-    ui_.deleteCategory = button(QStringLiteral("按钮7"), QStringLiteral("删除"));
+    ui_.addCategory = Widgets::Button(QStringLiteral("按钮5"), QStringLiteral("添加"));
+    ui_.renameCategory = Widgets::Button(QStringLiteral("按钮6"), QStringLiteral("修改"));
+    ui_.deleteCategory = Widgets::Button(QStringLiteral("按钮7"), QStringLiteral("删除"));
     auto* note = new QLabel(QStringLiteral("删除分类，该分类下的商品全部删除。"));
     note->setObjectName(QStringLiteral("透明标签78"));
     note->setWordWrap(true);
@@ -83,8 +69,8 @@ void WarehousePage::buildControls() {
 
     // Right: search, list, form.
     ui_.keyword = MakeEditBox(QStringLiteral("编辑框_关键字"));
-    ui_.search = button(QStringLiteral("按钮12"), QStringLiteral("查询"));
-    ui_.showAll = button(QStringLiteral("按钮28"), QStringLiteral("显示全部"));
+    ui_.search = Widgets::Button(QStringLiteral("按钮12"), QStringLiteral("查询"));
+    ui_.showAll = Widgets::Button(QStringLiteral("按钮28"), QStringLiteral("显示全部"));
     ui_.list = new ListControl(QStringLiteral("超级列表框_仓库"));
     ProductRow::setUpList(*ui_.list);
 
@@ -108,10 +94,10 @@ void WarehousePage::buildControls() {
     ui_.quantity = MakeEditBox(QStringLiteral("编辑框_库存数量"));
     ui_.unlimited = checkBox(QStringLiteral("选择框_无限库存"), QStringLiteral("无限库存"));
     ui_.negativeSale = checkBox(QStringLiteral("选择框_负数销售"), QStringLiteral("负数销售"));
-    ui_.reset = button(QStringLiteral("按钮8"), QStringLiteral("重填"));
-    ui_.add = button(QStringLiteral("按钮9"), QStringLiteral("添加"));
-    ui_.modify = button(QStringLiteral("按钮10"), QStringLiteral("修改"));
-    ui_.remove = button(QStringLiteral("按钮11"), QStringLiteral("删除"));
+    ui_.reset = Widgets::Button(QStringLiteral("按钮8"), QStringLiteral("重填"));
+    ui_.add = Widgets::Button(QStringLiteral("按钮9"), QStringLiteral("添加"));
+    ui_.modify = Widgets::Button(QStringLiteral("按钮10"), QStringLiteral("修改"));
+    ui_.remove = Widgets::Button(QStringLiteral("按钮11"), QStringLiteral("删除"));
 
     auto* formGroup = new QGroupBox(QStringLiteral("商品信息"));
     auto* grid = new QGridLayout(formGroup);
@@ -125,11 +111,11 @@ void WarehousePage::buildControls() {
     grid->addWidget(new QLabel(QStringLiteral("商品名称：")), 1, 3);
     grid->addWidget(ui_.name, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("销售单价：")), 2, 0);
-    grid->addWidget(withUnit(ui_.price, QStringLiteral("元")), 2, 1);
+    grid->addWidget(Widgets::WithUnit(ui_.price, QStringLiteral("元")), 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("备    注：")), 2, 3);
     grid->addWidget(ui_.remark, 2, 4);
     grid->addWidget(new QLabel(QStringLiteral("库存数量：")), 3, 0);
-    grid->addWidget(withUnit(ui_.quantity, QStringLiteral("个/斤/米")), 3, 1);
+    grid->addWidget(Widgets::WithUnit(ui_.quantity, QStringLiteral("个/斤/米")), 3, 1);
     grid->addWidget(ui_.unlimited, 3, 2);
     grid->addWidget(ui_.negativeSale, 3, 3);
     auto* formButtons = new QHBoxLayout;

@@ -5,6 +5,7 @@
 
 #include "app/AppContext.h"
 #include "ui/EditBox.h"
+#include "ui/Widgets.h"
 #include "ui/ListControl.h"
 
 #include <QCheckBox>
@@ -20,34 +21,11 @@
 
 namespace {
 
-QPushButton* button(const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
-
-QLabel* label(const QString& name) {
-    auto* l = new QLabel;
-    l->setObjectName(name);
-    l->setMinimumWidth(70);
-    return l;
-}
-
 QCheckBox* checkBox(const QString& name, const QString& caption) {
     auto* c = new QCheckBox(caption);
     c->setObjectName(name);
     return c;
 }
-
-QDateEdit* datePicker(const QString& name, const QDate& date) {
-    auto* d = new QDateEdit(date);
-    d->setObjectName(name);
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    return d;
-}
-
-QLabel* text(const QString& t) { return new QLabel(t); }
 
 } // namespace
 
@@ -74,26 +52,26 @@ void QueryPage::buildControls() {
 
     const QDate today = ctx_.clock.now().date();
     ui_.keyword = MakeEditBox(QStringLiteral("编辑框_查询关键字"));
-    ui_.keywordQuery = button(QStringLiteral("按钮_查询"), QStringLiteral("查询"));
-    ui_.from = datePicker(QStringLiteral("日期框_起"), today);
-    ui_.to = datePicker(QStringLiteral("日期框_止"), today);
-    ui_.dateQuery = button(QStringLiteral("按钮23"), QStringLiteral("查询"));
+    ui_.keywordQuery = Widgets::Button(QStringLiteral("按钮_查询"), QStringLiteral("查询"));
+    ui_.from = Widgets::DatePicker(QStringLiteral("日期框_起"), today);
+    ui_.to = Widgets::DatePicker(QStringLiteral("日期框_止"), today);
+    ui_.dateQuery = Widgets::Button(QStringLiteral("按钮23"), QStringLiteral("查询"));
     ui_.customer = new QComboBox;
     ui_.customer->setObjectName(QStringLiteral("组合框_查询客户"));
     ui_.customer->setMinimumWidth(120);
     ui_.amountFrom = MakeEditBox(QStringLiteral("编辑框_查询金额起"), EditMode::Decimal);
     ui_.amountTo = MakeEditBox(QStringLiteral("编辑框_查询金额止"), EditMode::Decimal);
-    ui_.amountFilter = button(QStringLiteral("按钮24"), QStringLiteral("确定"));
+    ui_.amountFilter = Widgets::Button(QStringLiteral("按钮24"), QStringLiteral("确定"));
     ui_.settled = checkBox(QStringLiteral("选择框_查询现结"), QStringLiteral("已结"));
     ui_.onAccount = checkBox(QStringLiteral("选择框_查询记账"), QStringLiteral("记账"));
     ui_.prepaid = checkBox(QStringLiteral("选择框_查询代扣"), QStringLiteral("代扣"));
-    ui_.methodFilter = button(QStringLiteral("按钮22"), QStringLiteral("确定"));
-    ui_.selectedTotal = label(QStringLiteral("标签_查询选中金额合计"));
-    ui_.quantityTotal = label(QStringLiteral("标签_查询数量合计"));
-    ui_.amountTotal = label(QStringLiteral("标签_查询金额合计"));
-    ui_.markSettled = button(QStringLiteral("按钮_标记已结"), QStringLiteral("选中项目标记-已结"));
-    ui_.markOnAccount = button(QStringLiteral("按钮_标记记账"), QStringLiteral("选中项目标记-记账"));
-    ui_.exportList = button(QStringLiteral("按钮25"), QStringLiteral("导出Excel"));
+    ui_.methodFilter = Widgets::Button(QStringLiteral("按钮22"), QStringLiteral("确定"));
+    ui_.selectedTotal = Widgets::NamedLabel(QStringLiteral("标签_查询选中金额合计"));
+    ui_.quantityTotal = Widgets::NamedLabel(QStringLiteral("标签_查询数量合计"));
+    ui_.amountTotal = Widgets::NamedLabel(QStringLiteral("标签_查询金额合计"));
+    ui_.markSettled = Widgets::Button(QStringLiteral("按钮_标记已结"), QStringLiteral("选中项目标记-已结"));
+    ui_.markOnAccount = Widgets::Button(QStringLiteral("按钮_标记记账"), QStringLiteral("选中项目标记-记账"));
+    ui_.exportList = Widgets::Button(QStringLiteral("按钮25"), QStringLiteral("导出Excel"));
     ui_.menu = new QMenu(this);
     ui_.menu->setObjectName(QStringLiteral("查询右键"));
     QAction* edit = ui_.menu->addAction(QStringLiteral("修改记录"));
@@ -105,14 +83,14 @@ void QueryPage::buildControls() {
     connect(remove, &QAction::triggered, this, [this] { records_.DeleteSalesRecord(); });
 
     auto* loads = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{text(QStringLiteral("关键字：")), ui_.keyword, ui_.keywordQuery,
-                                                      text(QStringLiteral("起始日期：")), ui_.from,
-                                                      text(QStringLiteral("- 截止日期：")), ui_.to, ui_.dateQuery})
+    for (QWidget* w : std::initializer_list<QWidget*>{Widgets::Caption(QStringLiteral("关键字：")), ui_.keyword, ui_.keywordQuery,
+                                                      Widgets::Caption(QStringLiteral("起始日期：")), ui_.from,
+                                                      Widgets::Caption(QStringLiteral("- 截止日期：")), ui_.to, ui_.dateQuery})
         loads->addWidget(w);
     auto* filters = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{
-             text(QStringLiteral("客户名称：")), ui_.customer, text(QStringLiteral("金额从")), ui_.amountFrom,
-             text(QStringLiteral("到")), ui_.amountTo, ui_.amountFilter, ui_.settled, ui_.onAccount, ui_.prepaid,
+             Widgets::Caption(QStringLiteral("客户名称：")), ui_.customer, Widgets::Caption(QStringLiteral("金额从")), ui_.amountFrom,
+             Widgets::Caption(QStringLiteral("到")), ui_.amountTo, ui_.amountFilter, ui_.settled, ui_.onAccount, ui_.prepaid,
              ui_.methodFilter})
         filters->addWidget(w);
 
@@ -121,15 +99,15 @@ void QueryPage::buildControls() {
     groupLayout->addLayout(loads);
     groupLayout->addLayout(filters);
     groupLayout->addWidget(ui_.list, 1);
-    auto* noteLabel = text(QStringLiteral("注：可单一或组合过滤显示；单击每列表头排序；选中包含“代扣”项目，标记已结或记账为不可点击；"
+    auto* noteLabel = Widgets::Caption(QStringLiteral("注：可单一或组合过滤显示；单击每列表头排序；选中包含“代扣”项目，标记已结或记账为不可点击；"
                                           "右键可修改或删除项目（代扣不可删除）。"));
     noteLabel->setWordWrap(true);
     groupLayout->addWidget(noteLabel);
     auto* totals = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{
-             text(QStringLiteral("选中项目金额合计：")), ui_.selectedTotal, text(QStringLiteral("元")),
-             text(QStringLiteral("本页数量合计：")), ui_.quantityTotal, text(QStringLiteral("个/斤/米")),
-             text(QStringLiteral("本页金额合计：")), ui_.amountTotal, text(QStringLiteral("元"))})
+             Widgets::Caption(QStringLiteral("选中项目金额合计：")), ui_.selectedTotal, Widgets::Caption(QStringLiteral("元")),
+             Widgets::Caption(QStringLiteral("本页数量合计：")), ui_.quantityTotal, Widgets::Caption(QStringLiteral("个/斤/米")),
+             Widgets::Caption(QStringLiteral("本页金额合计：")), ui_.amountTotal, Widgets::Caption(QStringLiteral("元"))})
         totals->addWidget(w);
     totals->addStretch(1);
     groupLayout->addLayout(totals);

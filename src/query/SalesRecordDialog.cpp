@@ -7,6 +7,7 @@
 #include "store/EncodedFields.h"
 #include "store/Tables.h"
 #include "ui/EditBox.h"
+#include "ui/Widgets.h"
 #include "ui/ListControl.h"
 #include "ui/Prompter.h"
 #include "util/MoneyCapitals.h"
@@ -23,25 +24,6 @@
 using TextForms::numberText;
 using TextForms::toNumber;
 
-namespace {
-
-QLabel* namedLabel(const QString& name, const QString& text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    return label;
-}
-
-QWidget* withUnit(QWidget* field, const QString& unit) {
-    auto* box = new QWidget;
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(field, 1);
-    row->addWidget(new QLabel(unit));
-    return box;
-}
-
-} // namespace
-
 SalesRecordDialog::SalesRecordDialog(AppContext& ctx, RecordMaintenance& records, ListControl& list, int row,
                                      QWidget* owner)
     : QDialog(owner), ctx_(ctx), records_(records), list_(list), row_(row) {
@@ -55,7 +37,7 @@ SalesRecordDialog::SalesRecordDialog(AppContext& ctx, RecordMaintenance& records
     date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     QDateTime stored = OleDate::toQDateTime(TextForms::toDateTime(list.cell(row, QueryColumn::Date)));
     date_->setDate(stored.date());
-    amount_ = namedLabel(QStringLiteral("标签_金额"), list.cell(row, QueryColumn::Amount));
+    amount_ = Widgets::NamedLabel(QStringLiteral("标签_金额"), list.cell(row, QueryColumn::Amount));
     capitals_ = MakeEditBox(QStringLiteral("编辑框_金额到大写"), EditMode::ReadOnly);
     capitals_->setText(MoneyToCapitals(toNumber(amount_->text())));
     price_ = MakeEditBox(QStringLiteral("编辑框_单价"), EditMode::Decimal);
@@ -68,28 +50,28 @@ SalesRecordDialog::SalesRecordDialog(AppContext& ctx, RecordMaintenance& records
     confirm_->setObjectName(QStringLiteral("按钮1"));
     auto* cancel = new QPushButton(QStringLiteral("取消关闭"));
     cancel->setObjectName(QStringLiteral("按钮2"));
-    auto* hint = namedLabel(QStringLiteral("透明标签_提示"), QStringLiteral("当前选中为“代扣”项目，金额已抵扣，不可修改。"));
+    auto* hint = Widgets::NamedLabel(QStringLiteral("透明标签_提示"), QStringLiteral("当前选中为“代扣”项目，金额已抵扣，不可修改。"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("销售日期：")), 0, 0);
     grid->addWidget(date_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("购买客户：")), 0, 2);
-    grid->addWidget(namedLabel(QStringLiteral("标签_客户"), list.cell(row, QueryColumn::Customer)), 0, 3);
+    grid->addWidget(Widgets::NamedLabel(QStringLiteral("标签_客户"), list.cell(row, QueryColumn::Customer)), 0, 3);
     grid->addWidget(new QLabel(QStringLiteral("商品编号：")), 1, 0);
-    grid->addWidget(namedLabel(QStringLiteral("标签_编号"), list.cell(row, QueryColumn::Number)), 1, 1);
+    grid->addWidget(Widgets::NamedLabel(QStringLiteral("标签_编号"), list.cell(row, QueryColumn::Number)), 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("商品名称：")), 1, 2);
-    grid->addWidget(namedLabel(QStringLiteral("标签_名称"), list.cell(row, QueryColumn::Name)), 1, 3);
+    grid->addWidget(Widgets::NamedLabel(QStringLiteral("标签_名称"), list.cell(row, QueryColumn::Name)), 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("金    额：")), 2, 0);
-    grid->addWidget(withUnit(amount_, QStringLiteral("元 ")), 2, 1);
+    grid->addWidget(Widgets::WithUnit(amount_, QStringLiteral("元 ")), 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("大写金额：")), 2, 2);
     grid->addWidget(capitals_, 2, 3);
     auto* rule = new QFrame;
     rule->setFrameShape(QFrame::HLine);
     grid->addWidget(rule, 3, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("销售单价：")), 4, 0);
-    grid->addWidget(withUnit(price_, QStringLiteral("元（人民币）")), 4, 1);
+    grid->addWidget(Widgets::WithUnit(price_, QStringLiteral("元（人民币）")), 4, 1);
     grid->addWidget(new QLabel(QStringLiteral("销售数量：")), 4, 2);
-    grid->addWidget(withUnit(quantity_, QStringLiteral("个/斤/米")), 4, 3);
+    grid->addWidget(Widgets::WithUnit(quantity_, QStringLiteral("个/斤/米")), 4, 3);
     grid->addWidget(new QLabel(QStringLiteral("销售备注：")), 5, 0);
     grid->addWidget(remark_, 5, 1, 1, 3);
     grid->addWidget(hint, 6, 0, 1, 4);

@@ -23,12 +23,6 @@
 using TextForms::numberText;
 using TextForms::toNumber;
 
-namespace {
-// Product list columns the cart works with.
-constexpr int kListNumber = 1;
-constexpr int kListNegative = 5;
-constexpr int kListStock = 6;
-} // namespace
 
 bool StockAllows(const QString& stockText, const QString& negativeText, double quantity) {
     if (stockText == ProductRow::kUnlimitedStock || negativeText == ProductRow::kSupported)
@@ -77,8 +71,8 @@ void Cart::AddToCart() {
     }
 
     ListControl& products = *ui_.products;
-    const QString stockText = products.cell(productRow, kListStock);
-    if (!StockAllows(stockText, products.cell(productRow, kListNegative), quantity)) {
+    const QString stockText = products.cell(productRow, ProductListColumn::Stock);
+    if (!StockAllows(stockText, products.cell(productRow, ProductListColumn::Negative), quantity)) {
         ctx_.prompter.warn(QStringLiteral("此商品库存数量不足，且不支持负数销售！"));
         return;
     }
@@ -94,7 +88,7 @@ void Cart::AddToCart() {
                      ui_.amount->text(), ui_.remark->text()});
     }
     if (stockText != ProductRow::kUnlimitedStock)
-        products.setCell(productRow, kListStock, numberText(toNumber(stockText) - quantity));
+        products.setCell(productRow, ProductListColumn::Stock, numberText(toNumber(stockText) - quantity));
 
     CheckCartAgainstStock();
     browser_.ResetSalesEntry();
@@ -142,9 +136,9 @@ void Cart::ClearCart() {
 
 void AdjustListedStock(ListControl& products, const QString& number, double delta) {
     for (int row = 0; row < products.rowCount(); ++row) {
-        const QString stock = products.cell(row, kListStock);
-        if (products.cell(row, kListNumber) == number && stock != ProductRow::kUnlimitedStock)
-            products.setCell(row, kListStock, numberText(toNumber(stock) + delta));
+        const QString stock = products.cell(row, ProductListColumn::Stock);
+        if (products.cell(row, ProductListColumn::Number) == number && stock != ProductRow::kUnlimitedStock)
+            products.setCell(row, ProductListColumn::Stock, numberText(toNumber(stock) + delta));
     }
 }
 

@@ -38,6 +38,13 @@ private:
     ProductBrowser& browser_;
 };
 
+// Columns of the product list the cart works with.
+namespace ProductListColumn {
+constexpr int Number = 1;
+constexpr int Negative = 5;
+constexpr int Stock = 6;
+} // namespace ProductListColumn
+
 // Whether a product row's stock allows taking quantity away: false when the
 // stock would go below zero and the product does not allow that.
 bool StockAllows(const QString& stockText, const QString& negativeText, double quantity);

@@ -5,6 +5,7 @@
 #include "app/AppContext.h"
 #include "products/ProductRow.h"
 #include "ui/EditBox.h"
+#include "ui/Widgets.h"
 #include "ui/ListControl.h"
 #include "ui/Prompter.h"
 #include "util/MoneyCapitals.h"
@@ -18,36 +19,13 @@
 using TextForms::numberText;
 using TextForms::toNumber;
 
-namespace {
-
-constexpr int kListNumber = 1;
-constexpr int kListNegative = 5;
-constexpr int kListStock = 6;
-
-QLabel* namedLabel(const QString& name, const QString& text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    return label;
-}
-
-QWidget* withUnit(QWidget* field, const QString& unit) {
-    auto* box = new QWidget;
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(field, 1);
-    row->addWidget(new QLabel(unit));
-    return box;
-}
-
-} // namespace
-
 CartLineDialog::CartLineDialog(AppContext& ctx, ListControl& cart, int line, ListControl& products, QWidget* owner)
     : QDialog(owner), ctx_(ctx), cart_(cart), line_(line), products_(products) {
     setWindowTitle(QStringLiteral("  修改选中项目内容："));
     setObjectName(QStringLiteral("购物车修改"));
-    number_ = namedLabel(QStringLiteral("标签_编号"), cart.cell(line, Cart::Number));
-    name_ = namedLabel(QStringLiteral("标签_名称"), cart.cell(line, Cart::Name));
-    amount_ = namedLabel(QStringLiteral("标签_金额"), cart.cell(line, Cart::Amount));
+    number_ = Widgets::NamedLabel(QStringLiteral("标签_编号"), cart.cell(line, Cart::Number));
+    name_ = Widgets::NamedLabel(QStringLiteral("标签_名称"), cart.cell(line, Cart::Name));
+    amount_ = Widgets::NamedLabel(QStringLiteral("标签_金额"), cart.cell(line, Cart::Amount));
     capitals_ = MakeEditBox(QStringLiteral("编辑框_金额到大写"), EditMode::ReadOnly);
     price_ = MakeEditBox(QStringLiteral("编辑框_单价"), EditMode::Decimal);
     quantity_ = MakeEditBox(QStringLiteral("编辑框_数量"), EditMode::Decimal);
@@ -65,10 +43,10 @@ CartLineDialog::CartLineDialog(AppContext& ctx, ListControl& cart, int line, Lis
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("商品编号："), number_);
     form->addRow(QStringLiteral("商品名称："), name_);
-    form->addRow(QStringLiteral("金    额："), withUnit(amount_, QStringLiteral("元")));
+    form->addRow(QStringLiteral("金    额："), Widgets::WithUnit(amount_, QStringLiteral("元")));
     form->addRow(QStringLiteral("大写金额："), capitals_);
-    form->addRow(QStringLiteral("销售单价："), withUnit(price_, QStringLiteral("元（人民币）")));
-    form->addRow(QStringLiteral("销售数量："), withUnit(quantity_, QStringLiteral("个/斤/米")));
+    form->addRow(QStringLiteral("销售单价："), Widgets::WithUnit(price_, QStringLiteral("元（人民币）")));
+    form->addRow(QStringLiteral("销售数量："), Widgets::WithUnit(quantity_, QStringLiteral("个/斤/米")));
     form->addRow(QStringLiteral("销售备注："), remark_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -101,12 +79,12 @@ void CartLineDialog::Confirm() {
     const double oldQuantity = toNumber(cart_.cell(line_, Cart::Quantity));
     // The listed stock already has this line taken off; give it back before checking the new quantity.
     for (int row = 0; row < products_.rowCount(); ++row) {
-        if (products_.cell(row, kListNumber) != number)
+        if (products_.cell(row, ProductListColumn::Number) != number)
             continue;
-        QString stock = products_.cell(row, kListStock);
+        QString stock = products_.cell(row, ProductListColumn::Stock);
         if (stock != ProductRow::kUnlimitedStock)
             stock = numberText(toNumber(stock) + oldQuantity);
-        if (!StockAllows(stock, products_.cell(row, kListNegative), newQuantity)) {
+        if (!StockAllows(stock, products_.cell(row, ProductListColumn::Negative), newQuantity)) {
             ctx_.prompter.warn(QStringLiteral("此商品库存数量不足，且不支持负数销售！"));
             return;
         }

@@ -4,6 +4,7 @@
 #include "products/ProductRow.h"
 #include "products/ProductTree.h"
 #include "ui/EditBox.h"
+#include "ui/Widgets.h"
 #include "ui/EventPump.h"
 #include "ui/ListControl.h"
 #include "ui/ListSort.h"
@@ -24,30 +25,10 @@
 
 namespace {
 
-QPushButton* button(const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
-
-QLabel* label(const QString& name) {
-    auto* l = new QLabel;
-    l->setObjectName(name);
-    l->setMinimumWidth(80);
-    return l;
-}
-
 QRadioButton* radio(const QString& name, const QString& caption) {
     auto* r = new QRadioButton(caption);
     r->setObjectName(name);
     return r;
-}
-
-QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
-    auto* layout = new QHBoxLayout;
-    for (QWidget* w : widgets)
-        layout->addWidget(w);
-    return layout;
 }
 
 const QMap<int, int>& cartSortModes() {
@@ -72,23 +53,23 @@ void SalesPage::buildControls() {
 
     // 销售库存: search, product list, entry panel.
     ui_.keyword = MakeEditBox(QStringLiteral("编辑框_销售关键字"));
-    ui_.search = button(QStringLiteral("按钮1"), QStringLiteral("查询"));
-    ui_.showAll = button(QStringLiteral("按钮35"), QStringLiteral("显示全部"));
+    ui_.search = Widgets::Button(QStringLiteral("按钮1"), QStringLiteral("查询"));
+    ui_.showAll = Widgets::Button(QStringLiteral("按钮35"), QStringLiteral("显示全部"));
     ui_.products = new ListControl(QStringLiteral("超级列表框_销售"));
     ProductRow::setUpList(*ui_.products);
-    ui_.number = label(QStringLiteral("标签_编号"));
-    ui_.name = label(QStringLiteral("标签_名称"));
+    ui_.number = Widgets::NamedLabel(QStringLiteral("标签_编号"));
+    ui_.name = Widgets::NamedLabel(QStringLiteral("标签_名称"));
     ui_.price = MakeEditBox(QStringLiteral("编辑框_单价"), EditMode::Decimal);
     ui_.quantity = MakeEditBox(QStringLiteral("编辑框_数量"), EditMode::Decimal);
     ui_.remark = MakeEditBox(QStringLiteral("编辑框_备注"));
-    ui_.amount = label(QStringLiteral("标签_金额"));
+    ui_.amount = Widgets::NamedLabel(QStringLiteral("标签_金额"));
     ui_.amountCapitals = MakeEditBox(QStringLiteral("编辑框_金额到大写"), EditMode::ReadOnly);
-    ui_.addToCart = button(QStringLiteral("按钮2"), QStringLiteral("加入购物车"));
+    ui_.addToCart = Widgets::Button(QStringLiteral("按钮2"), QStringLiteral("加入购物车"));
     ui_.addToCart->setAutoDefault(true); // Enter on the focused button adds too
 
     auto* stockGroup = new QGroupBox(QStringLiteral("销售库存"));
     auto* stock = new QVBoxLayout(stockGroup);
-    auto* searchRow = row({new QLabel(QStringLiteral("关键字：")), ui_.keyword, ui_.search, ui_.showAll});
+    auto* searchRow = Widgets::Row({new QLabel(QStringLiteral("关键字：")), ui_.keyword, ui_.search, ui_.showAll});
     stock->addLayout(searchRow);
     stock->addWidget(ui_.products, 1);
     auto* entry = new QGridLayout;
@@ -97,9 +78,9 @@ void SalesPage::buildControls() {
     entry->addWidget(new QLabel(QStringLiteral("物料名称：")), 0, 2);
     entry->addWidget(ui_.name, 0, 3);
     entry->addWidget(new QLabel(QStringLiteral("销售单价：")), 1, 0);
-    entry->addLayout(row({ui_.price, new QLabel(QStringLiteral("元（人民币）"))}), 1, 1);
+    entry->addLayout(Widgets::Row({ui_.price, new QLabel(QStringLiteral("元（人民币）"))}), 1, 1);
     entry->addWidget(new QLabel(QStringLiteral("销售数量：")), 1, 2);
-    entry->addLayout(row({ui_.quantity, new QLabel(QStringLiteral("个/斤/米"))}), 1, 3);
+    entry->addLayout(Widgets::Row({ui_.quantity, new QLabel(QStringLiteral("个/斤/米"))}), 1, 3);
     entry->addWidget(new QLabel(QStringLiteral("销售备注：")), 2, 0);
     entry->addWidget(ui_.remark, 2, 1, 1, 3);
     entry->addWidget(new QLabel(QStringLiteral("金    额：")), 3, 0);
@@ -125,8 +106,8 @@ void SalesPage::buildControls() {
     QAction* deleteLine = ui_.cartMenu->addAction(QStringLiteral("删除本项"));
     deleteLine->setObjectName(QStringLiteral("删除本项"));
     connect(deleteLine, &QAction::triggered, this, [this] { cart_.DeleteCartLine(); });
-    ui_.clearCart = button(QStringLiteral("按钮4"), QStringLiteral("清空"));
-    ui_.total = label(QStringLiteral("标签_购物车金额"));
+    ui_.clearCart = Widgets::Button(QStringLiteral("按钮4"), QStringLiteral("清空"));
+    ui_.total = Widgets::NamedLabel(QStringLiteral("标签_购物车金额"));
     ui_.totalCapitals = MakeEditBox(QStringLiteral("编辑框_合计金额到大写"), EditMode::ReadOnly);
     auto* hint = new QLabel(
         QStringLiteral("注：鼠标双击选中项目可修改内容；单击右键可删除选中项目；清空购物车点击清空按钮。"));
@@ -146,7 +127,7 @@ void SalesPage::buildControls() {
     ui_.payment = new QButtonGroup(this);
     for (QRadioButton* r : {ui_.cash, ui_.prepaid, ui_.onAccount})
         ui_.payment->addButton(r);
-    ui_.checkout = button(QStringLiteral("按钮3"), QStringLiteral("销售录入"));
+    ui_.checkout = Widgets::Button(QStringLiteral("按钮3"), QStringLiteral("销售录入"));
 
     auto* cartGroup = new QGroupBox(QStringLiteral("购物车"));
     auto* cartLayout = new QHBoxLayout(cartGroup);
@@ -156,13 +137,13 @@ void SalesPage::buildControls() {
     cartLayout->addLayout(cartLeft, 1);
     auto* pay = new QGridLayout;
     pay->addWidget(new QLabel(QStringLiteral("合计金额：")), 0, 0);
-    pay->addLayout(row({ui_.total, new QLabel(QStringLiteral("元")), ui_.clearCart}), 0, 1);
+    pay->addLayout(Widgets::Row({ui_.total, new QLabel(QStringLiteral("元")), ui_.clearCart}), 0, 1);
     pay->addWidget(ui_.totalCapitals, 1, 0, 1, 2);
     pay->addWidget(new QLabel(QStringLiteral("销售日期：")), 2, 0);
     pay->addWidget(ui_.date, 2, 1);
     pay->addWidget(new QLabel(QStringLiteral("购买客户：")), 3, 0);
     pay->addWidget(ui_.customer, 3, 1);
-    pay->addLayout(row({ui_.cash, ui_.prepaid, ui_.onAccount}), 4, 0, 1, 2);
+    pay->addLayout(Widgets::Row({ui_.cash, ui_.prepaid, ui_.onAccount}), 4, 0, 1, 2);
     pay->addWidget(ui_.checkout, 5, 0, 1, 2);
     pay->setRowStretch(6, 1);
     auto* payBox = new QWidget;

@@ -16,9 +16,6 @@
 
 namespace {
 
-using Messages = QList<QPair<QString, MessageIcon>>;
-Messages warning(const QString& text) { return {{text, MessageIcon::Warning}}; }
-Messages info(const QString& text) { return {{text, MessageIcon::Information}}; }
 
 const QString kCategories = QStringLiteral("超级列表框_客户分类");
 const QString kPrepaid = QStringLiteral("超级列表框_预存充值");
@@ -58,31 +55,8 @@ struct Customers : TestShop {
             out << bar()->groupTitle(g) + QLatin1Char(':') + items.join(QLatin1Char(','));
         }
         return out;
-    }
-    QStringList storedField(const QString& table, const QString& field) const {
-        QStringList values;
-        for (const StoredRecord& r : stored(table))
-            values << r.value(field);
-        return values;
-    }
-    void selectCategoryRow(int row) { clickListRow(kCategories, row); }
-    void showPrepaidTab() { find<QTabWidget>(QStringLiteral("高级选择夹2"))->setCurrentIndex(1); }
-    Messages messages() const {
-        Messages out;
-        for (const auto& m : prompter.messages) {
-            if (m.caption != QStringLiteral("信息："))
-                qFatal("unexpected caption %s", qPrintable(m.caption));
-            out << qMakePair(m.text, m.icon);
-        }
-        return out;
-    }
-};
-
-void executeOnFile(const QString& path, const QString& sql) {
-    SqliteDB db;
-    if (!db.Open(path) || !db.Execute(sql))
-        qFatal("cannot run %s", qPrintable(sql));
-}
+    }    void selectCategoryRow(int row) { clickListRow(kCategories, row); }
+    void showPrepaidTab() { find<QTabWidget>(QStringLiteral("高级选择夹2"))->setCurrentIndex(1); }};
 
 } // namespace
 

@@ -19,7 +19,6 @@ const QString kTree = QStringLiteral("树型框_商品信息");
 const QString kList = QStringLiteral("超级列表框_仓库");
 const QString kCategoryName = QStringLiteral("编辑框_商品分类");
 
-using Messages = QList<QPair<QString, MessageIcon>>;
 
 // A shop with three categories and five products, on the warehouse page.
 struct Warehouse : TestShop {
@@ -45,12 +44,6 @@ struct Warehouse : TestShop {
     QCheckBox* box(const QString& name) { return find<QCheckBox>(name); }
     QLineEdit* edit(const QString& name) { return find<QLineEdit>(name); }
     ListControl* list() { return find<ListControl>(kList); }
-    QStringList storedField(const QString& table, const QString& field) {
-        QStringList values;
-        for (const StoredRecord& r : stored(table))
-            values << r.value(field);
-        return values;
-    }
     void chooseCategory(const QString& name) { category()->setCurrentIndex(category()->findText(name)); }
     void fillForm(const QString& number, const QString& categoryName, const QString& name, const QString& price,
                   const QString& quantity) {
@@ -61,20 +54,8 @@ struct Warehouse : TestShop {
         type(QStringLiteral("编辑框_商品名称"), name);
         type(QStringLiteral("编辑框_仓库单价"), price);
         type(QStringLiteral("编辑框_库存数量"), quantity);
-    }
-    Messages messages() const {
-        Messages out;
-        for (const auto& m : prompter.messages) {
-            if (m.caption != QStringLiteral("信息："))
-                qFatal("unexpected caption %s", qPrintable(m.caption));
-            out << qMakePair(m.text, m.icon);
-        }
-        return out;
-    }
-};
+    }};
 
-Messages warning(const QString& text) { return {{text, MessageIcon::Warning}}; }
-Messages info(const QString& text) { return {{text, MessageIcon::Information}}; }
 
 } // namespace
 

@@ -26,9 +26,6 @@
 
 namespace {
 
-using Messages = QList<QPair<QString, MessageIcon>>;
-Messages warning(const QString& text) { return {{text, MessageIcon::Warning}}; }
-Messages info(const QString& text) { return {{text, MessageIcon::Information}}; }
 
 const QString kList = QStringLiteral("超级列表框_查询");
 
@@ -78,23 +75,7 @@ struct QueryShop : TestShop {
         for (const StoredRecord& r : stored(Tables::kSales))
             out << r.value(QStringLiteral("方式"));
         return out;
-    }
-    Messages messages() const {
-        Messages out;
-        for (const auto& m : prompter.messages) {
-            if (m.caption != QStringLiteral("信息："))
-                qFatal("unexpected caption %s", qPrintable(m.caption));
-            out << qMakePair(m.text, m.icon);
-        }
-        return out;
-    }
-};
-
-void executeOnFile(const QString& path, const QString& sql) {
-    SqliteDB db;
-    if (!db.Open(path) || !db.Execute(sql))
-        qFatal("cannot run %s", qPrintable(sql));
-}
+    }};
 
 QStringList fileLines(const QString& path) {
     QFile f(path);

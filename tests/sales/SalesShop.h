@@ -69,14 +69,7 @@ struct SalesShop : TestShop {
         pickCustomer(customerName);
         pay(radioName);
         click(QStringLiteral("按钮3"));
-    }
-    QStringList storedField(const QString& table, const QString& field) const {
-        QStringList values;
-        for (const StoredRecord& r : stored(table))
-            values << r.value(field);
-        return values;
-    }
-    QString storedStock(const QString& number) const {
+    }    QString storedStock(const QString& number) const {
         for (const StoredRecord& r : stored(Tables::kProducts))
             if (r.value(QStringLiteral("编号")) == number)
                 return r.value(QStringLiteral("数量"));

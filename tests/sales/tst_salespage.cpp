@@ -13,26 +13,6 @@
 
 namespace {
 
-using Messages = QList<QPair<QString, MessageIcon>>;
-
-Messages messagesOf(const ScriptedPrompter& prompter) {
-    Messages out;
-    for (const auto& m : prompter.messages) {
-        if (m.caption != QStringLiteral("信息："))
-            qFatal("unexpected caption %s", qPrintable(m.caption));
-        out << qMakePair(m.text, m.icon);
-    }
-    return out;
-}
-
-Messages warning(const QString& text) { return {{text, MessageIcon::Warning}}; }
-
-// Runs SQL on the shop's file behind the program's back.
-void executeOnFile(const QString& path, const QString& sql) {
-    SqliteDB db;
-    if (!db.Open(path) || !db.Execute(sql))
-        qFatal("cannot run %s", qPrintable(sql));
-}
 
 } // namespace
 
@@ -62,7 +42,7 @@ private slots:
         QCOMPARE(shop.prompter.messages.size(), 0);
 
         shop.checkout(QStringLiteral("张三"), QStringLiteral("单选框_代扣"));
-        QCOMPARE(messagesOf(shop.prompter), Messages({{"商品销售录入成功！", MessageIcon::Information}}));
+        QCOMPARE(shop.messages(), Messages({{"商品销售录入成功！", MessageIcon::Information}}));
         QList<StoredRecord> sales = shop.stored(Tables::kSales);
         QCOMPARE(sales.size(), 1);
         QCOMPARE(sales[0], StoredRecord({{"日期", "2022年1月5日"}, {"客户", "张三"}, {"编号", "A1"}, {"名称", "苹果"},
@@ -123,11 +103,11 @@ private slots:
         QCOMPARE(shop.listColumn(SalesShop::kProducts, 1), QStringList({"C1"}));
         shop.type(QStringLiteral("编辑框_销售关键字"), QStringLiteral("5KG"));
         QTest::keyClick(shop.find<QLineEdit>(QStringLiteral("编辑框_销售关键字")), Qt::Key_Return);
-        QCOMPARE(messagesOf(shop.prompter), warning("无信息！"));
+        QCOMPARE(shop.messages(), warning("无信息！"));
         shop.prompter.clear();
         shop.type(QStringLiteral("编辑框_销售关键字"), QStringLiteral("   "));
         shop.click(QStringLiteral("按钮1"));
-        QCOMPARE(messagesOf(shop.prompter), warning("请输入要查询的关键字！"));
+        QCOMPARE(shop.messages(), warning("请输入要查询的关键字！"));
     }
 
     void emptySpaceClickResetsEntryCustomerPaymentAndTotal() {
@@ -196,7 +176,7 @@ private slots:
         shop.type(QStringLiteral("编辑框_单价"), price);
         shop.type(QStringLiteral("编辑框_数量"), quantity);
         shop.click(QStringLiteral("按钮2"));
-        QCOMPARE(messagesOf(shop.prompter), warning(message));
+        QCOMPARE(shop.messages(), warning(message));
         QCOMPARE(shop.cart()->rowCount(), 0);
         QCOMPARE(shop.listedStock(QStringLiteral("A1")), QStringLiteral("3"));
     }
@@ -205,7 +185,7 @@ private slots:
         SalesShop shop;
         shop.addLine(QStringLiteral("C1"), QStringLiteral("2"), {}, QStringLiteral("红色"));
         shop.addLine(QStringLiteral("C1"), QStringLiteral("1.5"));
-        QCOMPARE(messagesOf(shop.prompter),
+        QCOMPARE(shop.messages(),
                  Messages({{"检测到购物车里已有该商品，已为您累计添加！", MessageIcon::Information}}));
         QCOMPARE(shop.listRows(SalesShop::kCart), QList<QStringList>({{"1", "C1", "大米", "12.50", "3.5", "43.75", "红色 "}}));
         QCOMPARE(shop.listedStock(QStringLiteral("C1")), QStringLiteral("96.5"));
@@ -216,12 +196,12 @@ private slots:
         SalesShop shop;
         shop.addLine(QStringLiteral("C1"), QStringLiteral("1"), QStringLiteral("5"));
         shop.addLine(QStringLiteral("C1"), QStringLiteral("1"), QStringLiteral("6"));
-        QCOMPARE(messagesOf(shop.prompter),
+        QCOMPARE(shop.messages(),
                  warning("检测到购物车里已有该商品，但单价不同。已为你重新添加，请注意！"));
         shop.prompter.clear();
         // The first line of the product decides, though line 2 has the same price.
         shop.addLine(QStringLiteral("C1"), QStringLiteral("1"), QStringLiteral("6"));
-        QCOMPARE(messagesOf(shop.prompter),
+        QCOMPARE(shop.messages(),
                  warning("检测到购物车里已有该商品，但单价不同。已为你重新添加，请注意！"));
         QCOMPARE(shop.listColumn(SalesShop::kCart, 3), QStringList({"5", "6", "6"}));
         shop.prompter.clear();
@@ -234,7 +214,7 @@ private slots:
         SalesShop shop;
         shop.addLine(QStringLiteral("A1"), QStringLiteral("2"));
         shop.addLine(QStringLiteral("A1"), QStringLiteral("2"));
-        QCOMPARE(messagesOf(shop.prompter), warning("此商品库存数量不足，且不支持负数销售！"));
+        QCOMPARE(shop.messages(), warning("此商品库存数量不足，且不支持负数销售！"));
         QCOMPARE(shop.listedStock(QStringLiteral("A1")), QStringLiteral("1"));
         QCOMPARE(shop.listColumn(SalesShop::kCart, 4), QStringList({"2"}));
     }
@@ -267,7 +247,7 @@ private slots:
         QVERIFY(products.Write(QStringLiteral("数量"), FieldCodec::EncodeField(QStringLiteral("10"))) && products.Update());
         db.Close();
         shop.addLine(QStringLiteral("B1"), QStringLiteral("1"));
-        QCOMPARE(messagesOf(shop.prompter),
+        QCOMPARE(shop.messages(),
                  warning("检测到购物车里项目数量与库存数据不同步。将为您清空购物车并自动刷新库存信息！"));
         QCOMPARE(shop.cart()->rowCount(), 0);
         QCOMPARE(shop.products()->rowCount(), 0);
@@ -369,7 +349,7 @@ private slots:
             return dialog.result();
         });
         shop.doubleClickListRow(SalesShop::kCart, 0);
-        QCOMPARE(messagesOf(shop.prompter), expected);
+        QCOMPARE(shop.messages(), expected);
         QCOMPARE(shop.listColumn(SalesShop::kCart, 4), QStringList({"2"}));
         QCOMPARE(shop.listedStock(QStringLiteral("A1")), QStringLiteral("1"));
         QCOMPARE(shop.text(QStringLiteral("标签_购物车金额")), QStringLiteral("10"));
@@ -390,15 +370,15 @@ private slots:
     void checkoutRefusals() {
         SalesShop shop;
         shop.click(QStringLiteral("按钮3"));
-        QCOMPARE(messagesOf(shop.prompter), warning("购物车无商品信息！"));
+        QCOMPARE(shop.messages(), warning("购物车无商品信息！"));
         shop.prompter.clear();
         shop.addLine(QStringLiteral("C1"), QStringLiteral("1"));
         shop.click(QStringLiteral("按钮3"));
-        QCOMPARE(messagesOf(shop.prompter), warning("请选择购买商品的客户！"));
+        QCOMPARE(shop.messages(), warning("请选择购买商品的客户！"));
         shop.prompter.clear();
         shop.pickCustomer(QStringLiteral("李四"));
         shop.click(QStringLiteral("按钮3"));
-        QCOMPARE(messagesOf(shop.prompter), warning("请选择结账方式！"));
+        QCOMPARE(shop.messages(), warning("请选择结账方式！"));
         QCOMPARE(shop.stored(Tables::kSales).size(), 0);
         QCOMPARE(shop.cart()->rowCount(), 1);
     }
@@ -431,7 +411,7 @@ private slots:
         SalesShop shop;
         shop.addLine(QStringLiteral("C1"), QStringLiteral("1"), QStringLiteral("10.01"));
         shop.checkout(QStringLiteral("王五"), QStringLiteral("单选框_代扣"));
-        QCOMPARE(messagesOf(shop.prompter), warning("用户代扣金额不足，请联系客户充值！\r\n王五 余额：10"));
+        QCOMPARE(shop.messages(), warning("用户代扣金额不足，请联系客户充值！\r\n王五 余额：10"));
         QCOMPARE(shop.stored(Tables::kSales).size(), 0);
         QCOMPARE(shop.storedStock(QStringLiteral("C1")), QStringLiteral("100"));
         QCOMPARE(shop.cart()->rowCount(), 1);
@@ -462,7 +442,7 @@ private slots:
         QCOMPARE(shop.cart()->rowCount(), 2);
         shop.prompter.clear();
         shop.checkout(QStringLiteral("李四"), QStringLiteral("单选框_记账"));
-        QCOMPARE(messagesOf(shop.prompter), Messages({{"商品销售录入成功！", MessageIcon::Information}}));
+        QCOMPARE(shop.messages(), Messages({{"商品销售录入成功！", MessageIcon::Information}}));
         QCOMPARE(shop.storedStock(QStringLiteral("A2")), QStringLiteral("-1"));
     }
 
@@ -494,7 +474,7 @@ private slots:
         executeOnFile(shop.databasePath(), QStringLiteral("DELETE FROM 客户资料 WHERE rowid = 1"));
         shop.addLine(QStringLiteral("C1"), QStringLiteral("1"));
         shop.checkout(QStringLiteral("张三"), QStringLiteral("单选框_代扣"));
-        QCOMPARE(messagesOf(shop.prompter), warning("未找到该客户的资料，请重新选择购买客户！"));
+        QCOMPARE(shop.messages(), warning("未找到该客户的资料，请重新选择购买客户！"));
         QCOMPARE(shop.stored(Tables::kSales).size(), 0);
         QCOMPARE(shop.storedStock(QStringLiteral("C1")), QStringLiteral("100"));
     }

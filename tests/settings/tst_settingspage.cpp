@@ -21,10 +21,6 @@
 
 namespace {
 
-using Messages = QList<QPair<QString, MessageIcon>>;
-Messages warning(const QString& text) { return {{text, MessageIcon::Warning}}; }
-Messages info(const QString& text) { return {{text, MessageIcon::Information}}; }
-Messages error(const QString& text) { return {{text, MessageIcon::Error}}; }
 
 // The settings page of a shop with some stored settings, entered once.
 struct SettingsShop : TestShop {
@@ -48,23 +44,7 @@ struct SettingsShop : TestShop {
     bool checked(const QString& name) { return find<QAbstractButton>(name)->isChecked(); }
     bool enabled(const QString& name) { return control(name)->isEnabled(); }
     QString storedSetting(const QString& field) const { return stored(Tables::kSettings).first().value(field); }
-    ListControl* skins() { return find<ListControl>(QStringLiteral("超级列表框_皮肤")); }
-    Messages messages() const {
-        Messages out;
-        for (const auto& m : prompter.messages) {
-            if (m.caption != QStringLiteral("信息："))
-                qFatal("unexpected caption %s", qPrintable(m.caption));
-            out << qMakePair(m.text, m.icon);
-        }
-        return out;
-    }
-};
-
-void executeOnFile(const QString& path, const QString& sql) {
-    SqliteDB db;
-    if (!db.Open(path) || !db.Execute(sql))
-        qFatal("cannot run %s", qPrintable(sql));
-}
+    ListControl* skins() { return find<ListControl>(QStringLiteral("超级列表框_皮肤")); }};
 
 const QStringList kPasswordGroup = {"编辑框_密码", "编辑框_确认密码", "按钮_密码确定", "选择框_登录密码",
                                     "选择框_仓库密码", "选择框_客户密码", "选择框_查询密码"};

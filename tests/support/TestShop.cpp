@@ -1,6 +1,7 @@
 #include "TestShop.h"
 
 #include "store/EncodedFields.h"
+#include "store/SqliteDB.h"
 #include "store/Schema.h"
 #include "store/SqliteDB.h"
 #include "store/Tables.h"
@@ -67,6 +68,29 @@ void TestShop::setSettings(const QMap<QString, QString>& fields) {
         writePlain(cursor, it.key(), it.value());
     if (!cursor.Update())
         qFatal("cannot write the settings record");
+}
+
+void executeOnFile(const QString& path, const QString& sql) {
+    SqliteDB db;
+    if (!db.Open(path) || !db.Execute(sql))
+        qFatal("cannot run %s", qPrintable(sql));
+}
+
+QStringList TestShop::storedField(const QString& table, const QString& field) const {
+    QStringList values;
+    for (const StoredRecord& r : stored(table))
+        values << r.value(field);
+    return values;
+}
+
+Messages TestShop::messages() const {
+    Messages out;
+    for (const auto& m : prompter.messages) {
+        if (m.caption != Prompter::kInfoCaption)
+            qFatal("unexpected caption %s", qPrintable(m.caption));
+        out << qMakePair(m.text, m.icon);
+    }
+    return out;
 }
 
 void TestShop::toolbar(int position) {

@@ -17,6 +17,15 @@ class ListControl;
 class TreeControl;
 class QTreeWidgetItem;
 
+// Messages as the operator saw them: text and icon (the caption is checked to be "信息：").
+using Messages = QList<QPair<QString, MessageIcon>>;
+inline Messages warning(const QString& text) { return {{text, MessageIcon::Warning}}; }
+inline Messages info(const QString& text) { return {{text, MessageIcon::Information}}; }
+inline Messages error(const QString& text) { return {{text, MessageIcon::Error}}; }
+
+// Runs SQL on a database file behind the program's back.
+void executeOnFile(const QString& path, const QString& sql);
+
 // A page-test fixture: a temporary program directory holding a fresh copy of
 // a new database (made once per test run), a fixed clock, the scripted
 // prompter, the context and the real main window.
@@ -34,6 +43,10 @@ public:
     // Sets fields of the settings record (field name → plain text).
     void setSettings(const QMap<QString, QString>& fields);
     QList<StoredRecord> stored(const QString& table) const { return readStoredRecords(databasePath(), table); }
+    // One field of every stored record of a table, in storage order.
+    QStringList storedField(const QString& table, const QString& field) const;
+    // The messages shown so far; fails the test run on any caption but "信息：".
+    Messages messages() const;
 
     template <typename T> T* find(const QString& name) const {
         T* widget = window->findChild<T*>(name);
