@@ -22,17 +22,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QCheckBox* checkBox(const QString& name, const QString& caption) {
-    auto* c = new QCheckBox(caption);
-    c->setObjectName(name);
-    return c;
-}
-
-// An edit box followed by its unit.
-} // namespace
-
 WarehousePage::WarehousePage(AppContext& ctx, QWidget* parent)
     : QWidget(parent), ctx_(ctx), form_(ctx, ui_), categories_(ctx, ui_, form_) {
     setObjectName(QStringLiteral("仓库管理"));
@@ -81,7 +70,7 @@ void WarehousePage::buildControls() {
     searchRow->addWidget(ui_.showAll);
 
     ui_.number = MakeEditBox(QStringLiteral("编辑框_商品编号"));
-    ui_.autoNumber = checkBox(QStringLiteral("选择框_自动编号"), QStringLiteral("自动编号"));
+    ui_.autoNumber = Widgets::CheckBox(QStringLiteral("选择框_自动编号"), QStringLiteral("自动编号"));
     ui_.autoNumber->setChecked(true);
     ui_.number->setEnabled(false);
     ui_.prefix = MakeEditBox(QStringLiteral("编辑框_首部字母"));
@@ -92,8 +81,8 @@ void WarehousePage::buildControls() {
     ui_.price = MakeEditBox(QStringLiteral("编辑框_仓库单价"));
     ui_.remark = MakeEditBox(QStringLiteral("编辑框_商品备注"));
     ui_.quantity = MakeEditBox(QStringLiteral("编辑框_库存数量"));
-    ui_.unlimited = checkBox(QStringLiteral("选择框_无限库存"), QStringLiteral("无限库存"));
-    ui_.negativeSale = checkBox(QStringLiteral("选择框_负数销售"), QStringLiteral("负数销售"));
+    ui_.unlimited = Widgets::CheckBox(QStringLiteral("选择框_无限库存"), QStringLiteral("无限库存"));
+    ui_.negativeSale = Widgets::CheckBox(QStringLiteral("选择框_负数销售"), QStringLiteral("负数销售"));
     ui_.reset = Widgets::Button(QStringLiteral("按钮8"), QStringLiteral("重填"));
     ui_.add = Widgets::Button(QStringLiteral("按钮9"), QStringLiteral("添加"));
     ui_.modify = Widgets::Button(QStringLiteral("按钮10"), QStringLiteral("修改"));

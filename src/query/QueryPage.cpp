@@ -19,16 +19,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QCheckBox* checkBox(const QString& name, const QString& caption) {
-    auto* c = new QCheckBox(caption);
-    c->setObjectName(name);
-    return c;
-}
-
-} // namespace
-
 QueryPage::QueryPage(AppContext& ctx, QWidget* parent)
     : QWidget(parent), ctx_(ctx), query_(ctx, ui_), records_(ctx, ui_, query_) {
     setObjectName(QStringLiteral("数据查询"));
@@ -62,9 +52,9 @@ void QueryPage::buildControls() {
     ui_.amountFrom = MakeEditBox(QStringLiteral("编辑框_查询金额起"), EditMode::Decimal);
     ui_.amountTo = MakeEditBox(QStringLiteral("编辑框_查询金额止"), EditMode::Decimal);
     ui_.amountFilter = Widgets::Button(QStringLiteral("按钮24"), QStringLiteral("确定"));
-    ui_.settled = checkBox(QStringLiteral("选择框_查询现结"), QStringLiteral("已结"));
-    ui_.onAccount = checkBox(QStringLiteral("选择框_查询记账"), QStringLiteral("记账"));
-    ui_.prepaid = checkBox(QStringLiteral("选择框_查询代扣"), QStringLiteral("代扣"));
+    ui_.settled = Widgets::CheckBox(QStringLiteral("选择框_查询现结"), QStringLiteral("已结"));
+    ui_.onAccount = Widgets::CheckBox(QStringLiteral("选择框_查询记账"), QStringLiteral("记账"));
+    ui_.prepaid = Widgets::CheckBox(QStringLiteral("选择框_查询代扣"), QStringLiteral("代扣"));
     ui_.methodFilter = Widgets::Button(QStringLiteral("按钮22"), QStringLiteral("确定"));
     ui_.selectedTotal = Widgets::NamedLabel(QStringLiteral("标签_查询选中金额合计"));
     ui_.quantityTotal = Widgets::NamedLabel(QStringLiteral("标签_查询数量合计"));

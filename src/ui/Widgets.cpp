@@ -1,5 +1,6 @@
 #include "Widgets.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,12 @@ QPushButton* Button(const QString& name, const QString& caption) {
     auto* b = new QPushButton(caption);
     b->setObjectName(name);
     return b;
+}
+
+QCheckBox* CheckBox(const QString& name, const QString& caption) {
+    auto* c = new QCheckBox(caption);
+    c->setObjectName(name);
+    return c;
 }
 
 QLabel* NamedLabel(const QString& name, const QString& text) {

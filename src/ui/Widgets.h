@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+class QCheckBox;
 class QDate;
 class QDateEdit;
 class QHBoxLayout;
@@ -15,6 +16,7 @@ class QWidget;
 namespace Widgets {
 
 QPushButton* Button(const QString& name, const QString& caption);
+QCheckBox* CheckBox(const QString& name, const QString& caption);
 // An empty label named for the program to fill.
 QLabel* NamedLabel(const QString& name, const QString& text = {});
 // A caption that never changes.
