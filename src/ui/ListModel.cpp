@@ -10,7 +10,8 @@ void ListModel::setHeaders(const QStringList& headers) {
     for (Row& r : rows_) {
         while (r.cells.size() < headers_.size())
             r.cells.append(QString());
-        r.icons.resize(headers_.size(), -1);
+        if (!r.icons.empty())
+            r.icons.resize(headers_.size(), -1);
     }
     endResetModel();
 }
@@ -21,10 +22,11 @@ bool ListModel::valid(int row, int column) const {
 
 int ListModel::addRow(const QStringList& cells) {
     Row r;
-    r.cells = cells.mid(0, columns());
+    r.cells = cells;
+    if (r.cells.size() > columns())
+        r.cells.resize(columns());
     while (r.cells.size() < columns())
         r.cells.append(QString());
-    r.icons.assign(columns(), -1);
     rows_.push_back(std::move(r));
     schedulePublish();
     return count() - 1;
@@ -87,12 +89,19 @@ void ListModel::setCell(int row, int column, const QString& text) {
         emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
 }
 
-int ListModel::cellIcon(int row, int column) const { return valid(row, column) ? rows_[row].icons[column] : -1; }
+int ListModel::cellIcon(int row, int column) const {
+    if (!valid(row, column) || rows_[row].icons.empty())
+        return -1;
+    return rows_[row].icons[column];
+}
 
 void ListModel::setCellIcon(int row, int column, int image) {
     if (!valid(row, column))
         return;
-    rows_[row].icons[column] = image;
+    std::vector<int>& icons = rows_[row].icons;
+    if (icons.empty())
+        icons.assign(columns(), -1);
+    icons[column] = image;
     if (row < published_)
         emit dataChanged(index(row, column), index(row, column), {Qt::DecorationRole});
 }
@@ -131,7 +140,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     const Row& r = rows_[index.row()];
     if (role == Qt::DisplayRole)
         return r.cells[index.column()];
-    if (role == Qt::DecorationRole) {
+    if (role == Qt::DecorationRole && !r.icons.empty()) {
         int image = r.icons[index.column()];
         if (image >= 0 && image < images_.size())
             return images_[image];

@@ -17,7 +17,7 @@ class ListModel : public QAbstractTableModel {
 public:
     struct Row {
         QStringList cells;
-        std::vector<int> icons; // per column; -1 = none
+        std::vector<int> icons; // per column, -1 = none; empty until a cell gets one
         qint64 value = 0;
     };
 

@@ -40,6 +40,15 @@ QChar foldFullWidth(QChar ch) {
 }
 
 QString foldFullWidth(const QString& text) {
+    // Most texts hold no full-width digit, sign or point: share them instead of copying.
+    bool any = false;
+    for (QChar ch : text)
+        if (ch.unicode() >= 0xFF0B && ch.unicode() <= 0xFF19) {
+            any = true;
+            break;
+        }
+    if (!any)
+        return text;
     QString out = text;
     for (QChar& ch : out)
         ch = foldFullWidth(ch);
