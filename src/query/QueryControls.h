@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class ListControl;
 class QCheckBox;
 class QComboBox;
@@ -38,3 +40,6 @@ struct QueryControls {
 namespace QueryColumn {
 enum { Serial = 0, Date, Customer, Number, Name, Price, Quantity, Amount, Method, Remark, Count };
 }
+
+// The stored fields of 销售记录 shown in the list's columns 1 to 9, in column order.
+const QStringList& QueryRowFields();

@@ -20,14 +20,6 @@ namespace {
 
 const QString kMethod = QStringLiteral("方式");
 
-// Stored fields in the order of the list's columns 1..9.
-const QStringList& rowFields() {
-    static const QStringList fields = {QStringLiteral("日期"), QStringLiteral("客户"), QStringLiteral("编号"),
-                                       QStringLiteral("名称"), QStringLiteral("单价"), QStringLiteral("数量"),
-                                       QStringLiteral("金额"), kMethod, QStringLiteral("备注")};
-    return fields;
-}
-
 QString rowKey(const ListControl& list, int row) {
     QStringList cells;
     for (int c = QueryColumn::Date; c <= QueryColumn::Remark; ++c)
@@ -38,8 +30,8 @@ QString rowKey(const ListControl& list, int row) {
 } // namespace
 
 bool RecordMaintenance::RecordMatchesRow(SqliteTable& sales, int row) const {
-    for (int i = 0; i < rowFields().size(); ++i)
-        if (readPlain(sales, rowFields()[i]) != ui_.list->cell(row, QueryColumn::Date + i))
+    for (int i = 0; i < QueryRowFields().size(); ++i)
+        if (readPlain(sales, QueryRowFields()[i]) != ui_.list->cell(row, QueryColumn::Date + i))
             return false;
     return true;
 }
@@ -73,7 +65,7 @@ void RecordMaintenance::MarkSelectedRecords(const QString& state) {
             if (!numbers.contains(readPlain(sales, QStringLiteral("编号"))))
                 return true;
             QStringList fields;
-            for (const QString& f : rowFields())
+            for (const QString& f : QueryRowFields())
                 fields << readPlain(sales, f);
             int after = -1; // selected rows up to here were compared already
             while (true) {

@@ -28,17 +28,17 @@ const QString kSettled = QStringLiteral("已结");
 const QString kOnAccount = QStringLiteral("记账");
 const QString kPrepaid = QStringLiteral("代扣");
 
-// Stored fields in the order of the list's columns 1..9.
-const QStringList& rowFields() {
+
+double datePartOf(const QDate& date) { return OleDate::fromQDateTime(QDateTime(date, QTime(0, 0))); }
+
+} // namespace
+
+const QStringList& QueryRowFields() {
     static const QStringList fields = {QStringLiteral("日期"), QStringLiteral("客户"), QStringLiteral("编号"),
                                        QStringLiteral("名称"), QStringLiteral("单价"), QStringLiteral("数量"),
                                        QStringLiteral("金额"), QStringLiteral("方式"), QStringLiteral("备注")};
     return fields;
 }
-
-double datePartOf(const QDate& date) { return OleDate::fromQDateTime(QDateTime(date, QTime(0, 0))); }
-
-} // namespace
 
 void SalesQuery::ApplyStateIcon(ListControl& list, int row) {
     const QString state = list.cell(row, QueryColumn::Method);
@@ -69,7 +69,7 @@ template <typename Matches> void SalesQuery::load(Matches matches) {
     SqliteTable& sales = ctx_.salesTable;
     WalkTable(ctx_, sales, Tables::kSales, [&] {
         // All nine fields with one statement: the record as it stands at this moment.
-        const QStringList fields = readPlainFields(sales, rowFields());
+        const QStringList fields = readPlainFields(sales, QueryRowFields());
         if (matches(fields))
             AppendQueryRow(fields);
         PumpEvents();
