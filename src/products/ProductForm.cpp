@@ -114,7 +114,11 @@ ProductRecord ProductForm::formRecord(const QString& number) const {
             ui_.remark->text()};
 }
 
-bool ProductForm::requiredFieldsMissing() {
+bool ProductForm::formIncomplete() {
+    if (ui_.category->currentIndex() < 0) {
+        ctx_.prompter.warn(QStringLiteral("请选择商品分类！"));
+        return true;
+    }
     if (TextForms::isBlank(ui_.name->text())) {
         ctx_.prompter.warn(QStringLiteral("请填写商品名称！"));
         return true;
@@ -140,11 +144,7 @@ void ProductForm::AddProduct() {
         ctx_.prompter.warn(QStringLiteral("商品编号不能有汉字！"));
         return;
     }
-    if (ui_.category->currentIndex() < 0) {
-        ctx_.prompter.warn(QStringLiteral("请选择商品分类！"));
-        return;
-    }
-    if (requiredFieldsMissing())
+    if (formIncomplete())
         return;
     const int chosenCategory = ui_.category->currentIndex();
     const QString storedNumber = ChineseText::upperAscii(typedNumber);
@@ -181,11 +181,7 @@ void ProductForm::ModifyProduct() {
         ctx_.prompter.warn(QStringLiteral("请选择要修改的商品项目！"));
         return;
     }
-    if (ui_.category->currentIndex() < 0) {
-        ctx_.prompter.warn(QStringLiteral("请选择商品分类！"));
-        return;
-    }
-    if (requiredFieldsMissing())
+    if (formIncomplete())
         return;
 
     const QString number = ui_.number->text();

@@ -28,7 +28,8 @@ public:
 
 private:
     ProductRecord formRecord(const QString& number) const;
-    bool requiredFieldsMissing();
+    // Category, name, price and quantity, checked in that order; true (after the message) when one is missing.
+    bool formIncomplete();
 
     AppContext& ctx_;
     const WarehouseControls& ui_;

@@ -6,7 +6,6 @@
 #include <QString>
 
 class AppContext;
-class SqliteTable;
 
 // Loading sales records into the query list (by keyword or date range),
 // narrowing it with the customer, amount and method filters, and the page
