@@ -13,9 +13,11 @@
 #include "settings/SettingsPage.h"
 #include "settings/SkinEngine.h"
 #include "ui/Prompter.h"
+#include "ui/WorkProgress.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
@@ -102,6 +104,11 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     auto* statusText = new QLabel(QStringLiteral("岚丰软件-岚丰销售管理系统    作者：岚丰软件工作室"), statusBar_);
     statusText->setObjectName(QStringLiteral("状态条1_文本"));
     statusBar_->addWidget(statusText, 1);
+    auto* progress = new QProgressBar(statusBar_);
+    progress->setObjectName(QStringLiteral("进度条"));
+    progress->setFixedWidth(240);
+    statusBar_->addPermanentWidget(progress);
+    WorkProgress::attachBar(progress);
 }
 
 MainWindow::~MainWindow() = default;

@@ -2,6 +2,8 @@
 
 #include "AppContext.h"
 
+#include "ui/WorkProgress.h"
+
 // Visits the records of an open cursor: record 1, the record count, records
 // 1..count in storage order with Skip. visit returns false to leave early (the
 // cursor then still stands on that record). Never opens or closes anything,
@@ -10,7 +12,9 @@ template <typename Visit>
 bool VisitRecords(SqliteTable& cursor, Visit visit) {
     cursor.GoFirst();
     const int count = cursor.RecordCount();
+    WorkProgress progress(count);
     for (int n = 1; n <= count; ++n, cursor.Skip()) {
+        progress.setDone(n);
         if (!visit())
             return false;
     }
@@ -36,7 +40,9 @@ template <typename Matches>
 bool DeleteMatching(SqliteTable& cursor, Matches matches) {
     cursor.GoFirst();
     const int count = cursor.RecordCount();
+    WorkProgress progress(count);
     for (int visited = 0; visited < count; ++visited) {
+        progress.setDone(visited);
         if (matches()) {
             const int n = cursor.RecordNumber();
             if (!cursor.DeleteCurrent())

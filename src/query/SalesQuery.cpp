@@ -7,6 +7,7 @@
 #include "ui/ListControl.h"
 #include "ui/ListSort.h"
 #include "ui/Prompter.h"
+#include "ui/WorkProgress.h"
 #include "util/OleDate.h"
 #include "util/TextForms.h"
 
@@ -63,6 +64,7 @@ void SalesQuery::AppendQueryRow(const QStringList& fields) {
 }
 
 template <typename Matches> void SalesQuery::load(Matches matches) {
+    WorkProgress work;
     ui_.list->clearRows();
     ui_.customer->clear();
     customersListed_.clear();
@@ -104,9 +106,15 @@ void SalesQuery::RunDateRangeQuery() {
 
 template <typename Keep> void SalesQuery::filterRows(Keep keep) {
     ListControl& list = *ui_.list;
+    WorkProgress progress(list.rowCount());
     std::vector<bool> kept(list.rowCount());
-    for (int row = 0; row < list.rowCount(); ++row)
+    for (int row = 0; row < list.rowCount(); ++row) {
         kept[row] = keep(row);
+        if (row % 4096 == 0) {
+            progress.setDone(row);
+            PumpEvents();
+        }
+    }
     list.retainRows(kept);
     RecomputePageTotals();
     RenumberQueryRows();
@@ -184,6 +192,7 @@ void SalesQuery::UpdateSelectionTotal() {
 
 void SalesQuery::OnHeaderClick(int column) {
     static const QMap<int, int> modes = {{1, 2}, {2, 1}, {3, 1}, {4, 1}, {5, 0}, {6, 0}, {7, 0}, {8, 1}, {9, 1}};
+    WorkProgress work;
     SortOnHeaderClick(*ui_.list, column, modes);
     // Images stay with row positions when rows move; give each row its own state icon again.
     for (int row = 0; row < ui_.list->rowCount(); ++row) {

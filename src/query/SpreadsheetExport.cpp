@@ -5,6 +5,7 @@
 #include "ui/ListControl.h"
 #include "ui/Prompter.h"
 #include "ui/SaveFileDialog.h"
+#include "ui/WorkProgress.h"
 #include "util/FindText.h"
 #include "util/Gbk.h"
 #include "util/TextForms.h"
@@ -70,7 +71,9 @@ bool WriteListAsHtmlTable(QIODevice& out, const ListControl& list, bool header, 
             w.line(QStringLiteral("    <th>%1</th>").arg(escaped(list.listModel()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString())));
         w.line(QStringLiteral("  </tr>"));
     }
+    WorkProgress progress(list.rowCount());
     for (int r = 0; r < list.rowCount(); ++r) {
+        progress.setDone(r);
         w.line(QStringLiteral("  <tr>"));
         for (int c = 0; c < columns; ++c)
             w.line(QStringLiteral("    <td>%1</td>").arg(escaped(list.cell(r, c))));

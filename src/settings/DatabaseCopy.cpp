@@ -1,5 +1,7 @@
 #include "DatabaseCopy.h"
 
+#include "ui/EventPump.h"
+#include "ui/WorkProgress.h"
 #include "util/TextForms.h"
 
 #include <QDir>
@@ -17,12 +19,15 @@ bool CopyDatabase(const QString& source, const QString& target) {
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
         return false;
+    WorkProgress progress(in.size());
     QByteArray chunk;
     while (!(chunk = in.read(1 << 20)).isEmpty()) {
         if (out.write(chunk) != chunk.size()) {
             out.cancelWriting();
             return false;
         }
+        progress.advance(chunk.size());
+        PumpEvents();
     }
     if (in.error() != QFileDevice::NoError) {
         out.cancelWriting();

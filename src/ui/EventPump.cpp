@@ -1,5 +1,7 @@
 #include "EventPump.h"
 
+#include "WorkProgress.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -15,7 +17,10 @@ constexpr qint64 kCostFactor = 3;
 constexpr qint64 kLongestWaitMs = 120;
 } // namespace
 
-void PumpEventsNow() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+void PumpEventsNow() {
+    WorkProgress::refresh();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 void PumpEvents() {
     static QElapsedTimer sinceLast;

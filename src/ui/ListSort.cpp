@@ -2,6 +2,7 @@
 
 #include "EventPump.h"
 #include "ListControl.h"
+#include "WorkProgress.h"
 
 #include "util/SortOrder.h"
 
@@ -10,6 +11,7 @@
 qint64 SortListByColumn(ListControl& list, int column, int mode, bool caseSensitive, bool ascending) {
     QElapsedTimer timer;
     timer.start();
+    WorkProgress busy; // the sort cannot tell how far it has come
     const int rows = list.rowCount();
 
     // The selection is found again afterwards through the row's item value.
@@ -43,7 +45,9 @@ qint64 SortListByColumn(ListControl& list, int column, int mode, bool caseSensit
 }
 
 void RenumberRows(ListControl& list) {
+    WorkProgress progress(list.rowCount());
     for (int r = 0; r < list.rowCount(); ++r) {
+        progress.setDone(r);
         list.setCell(r, 0, QString::number(r + 1));
         if (r % 4096 == 0)
             PumpEvents();
@@ -51,6 +55,7 @@ void RenumberRows(ListControl& list) {
 }
 
 void SortOnHeaderClick(ListControl& list, int column, const QMap<int, int>& modes) {
+    WorkProgress work;
     if (modes.contains(column))
         SortListByColumn(list, column, modes.value(column));
     RenumberRows(list);

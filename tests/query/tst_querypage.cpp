@@ -5,6 +5,7 @@
 #include "store/SqliteDB.h"
 #include "store/Tables.h"
 #include "ui/ListControl.h"
+#include "ui/WorkProgress.h"
 #include "util/FindText.h"
 #include "util/Gbk.h"
 
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -76,6 +78,14 @@ struct QueryShop : TestShop {
             out << r.value(QStringLiteral("方式"));
         return out;
     }};
+
+struct ShowCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Show;
+        return false;
+    }
+};
 
 QStringList fileLines(const QString& path) {
     QFile f(path);
@@ -491,6 +501,42 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, position);
         QCOMPARE(FindTextNoCase(text, find, from), position);
+    }
+
+    // Long work shows the status bar's progress bar while it runs and hides it after;
+    // here every piece of work counts as long.
+    void longWorkShowsProgress_data() {
+        QTest::addColumn<QString>("operation");
+        QTest::newRow("date range") << "date range";
+        QTest::newRow("keyword") << "keyword";
+        QTest::newRow("amount filter") << "amount filter";
+        QTest::newRow("sort") << "sort";
+    }
+    void longWorkShowsProgress() {
+        QFETCH(QString, operation);
+        QueryShop shop;
+        if (operation != "date range" && operation != "keyword")
+            shop.loadAll();
+        auto* bar = shop.find<QProgressBar>(QStringLiteral("进度条"));
+        QVERIFY(bar->isHidden());
+        WorkProgress::setShowAfter(0);
+        ShowCounter shows;
+        bar->installEventFilter(&shows);
+        QTest::qWait(150); // past the pump's throttle, so the work's first pump runs
+        if (operation == "date range") {
+            shop.loadAll();
+        } else if (operation == "keyword") {
+            shop.keyword(QStringLiteral("张三"));
+        } else if (operation == "amount filter") {
+            shop.type(QStringLiteral("编辑框_查询金额起"), QStringLiteral("1"));
+            shop.type(QStringLiteral("编辑框_查询金额止"), QStringLiteral("9"));
+            shop.click(QStringLiteral("按钮24"));
+        } else {
+            shop.clickListHeader(kList, 7);
+        }
+        WorkProgress::setShowAfter(500);
+        QVERIFY(shows.count > 0);
+        QVERIFY(bar->isHidden());
     }
 
     void exportOfAnEmptyListIsRefused() {
