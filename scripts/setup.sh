@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake qt6-base-dev libgl-dev libsqlite3-dev libicu-dev fonts-noto-cjk xauth xvfb)
+packages=(build-essential cmake qt6-base-dev libgl-dev libsqlite3-dev libicu-dev fonts-noto-cjk xauth xvfb desktop-file-utils)
 if [ "$(id -u)" -eq 0 ]; then
   apt_get() { apt-get "$@"; }
 else

@@ -1,12 +1,17 @@
 #include "AppContext.h"
+#include "AppIcon.h"
 #include "MainWindow.h"
 
 #include "ui/Prompter.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    app.setWindowIcon(QIcon(QPixmap::fromImage(DrawAppIcon(256))));
+    QGuiApplication::setDesktopFileName(QStringLiteral("xssj")); // ties the window to its menu entry
     Clock clock;
     QtPrompter prompter;
     AppContext ctx(QCoreApplication::applicationDirPath(), clock, prompter);

@@ -114,6 +114,9 @@ bool FillDemoData(SqliteDB& db, const QDateTime& today) {
             Customer& customer = customers[random() % customers.size()];
             Product& product = products[random() % products.size()];
             double quantity = 1 + static_cast<int>(random() % 5);
+            // As at the till: no sale takes a product below zero unless it may go there.
+            if (!product.unlimited && !product.negativeAllowed && product.stock < quantity)
+                continue;
             double amount = TextForms::toNumber(product.price) * quantity;
             QString method = QStringLiteral("已结");
             if (customer.prepaid && customer.balance - amount > 0 && random() % 2 == 0) {
