@@ -34,11 +34,23 @@ QString templateDatabase() {
     return path;
 }
 
-TestShop::TestShop() : clock(QDateTime(QDate(2024, 3, 15), QTime(14, 30, 5))) {
-    if (!QFile::copy(templateDatabase(), dir_.filePath(QStringLiteral("xssj.db"))))
+namespace {
+
+QString copyOfTemplate(const QTemporaryDir& dir) {
+    if (!QFile::copy(templateDatabase(), dir.filePath(QStringLiteral("xssj.db"))))
         qFatal("cannot copy the template database");
-    QFile::setPermissions(dir_.filePath(QStringLiteral("xssj.db")), QFile::ReadOwner | QFile::WriteOwner);
-    ctx = std::make_unique<AppContext>(dir_.path(), clock, prompter);
+    QFile::setPermissions(dir.filePath(QStringLiteral("xssj.db")), QFile::ReadOwner | QFile::WriteOwner);
+    return dir.path();
+}
+
+} // namespace
+
+TestShop::TestShop() : programDir_(copyOfTemplate(dir_)) { start(); }
+
+TestShop::TestShop(const QString& programDir) : programDir_(programDir) { start(); }
+
+void TestShop::start() {
+    ctx = std::make_unique<AppContext>(programDir_, clock, prompter);
     window = std::make_unique<MainWindow>(*ctx);
 }
 

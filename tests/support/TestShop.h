@@ -33,9 +33,11 @@ class TestShop {
 public:
     // The clock stands at 15 March 2024 14:30:05 unless a test moves it.
     TestShop();
+    // Works on the xssj.db already in the folder (the crash harness's child).
+    explicit TestShop(const QString& programDir);
     ~TestShop();
 
-    QString programDir() const { return dir_.path(); }
+    QString programDir() const { return programDir_; }
     QString databasePath() const { return ctx->databasePath(); }
 
     // Appends a record with plain values (encoded as the program stores them) in the table's field order.
@@ -74,13 +76,15 @@ public:
     QTreeWidgetItem* treeItem(const QString& name, const QString& path) const;
     void clickTreeItem(const QString& name, const QString& path);
 
-    FixedClock clock;
+    FixedClock clock{QDateTime(QDate(2024, 3, 15), QTime(14, 30, 5))};
     ScriptedPrompter prompter;
     std::unique_ptr<AppContext> ctx;
     std::unique_ptr<MainWindow> window;
 
 private:
-    QTemporaryDir dir_;
+    void start();
+    QTemporaryDir dir_; // declared before programDir_: the plain constructor copies into it first
+    QString programDir_;
 };
 
 // A new database made once per test run; copy it, never change it.
