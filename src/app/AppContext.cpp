@@ -1,5 +1,7 @@
 #include "AppContext.h"
 
+#include "DatabaseProblem.h"
+
 #include <QDir>
 
 AppContext::AppContext(QString programDir, Clock& clock, Prompter& prompter)
@@ -11,8 +13,10 @@ void AppContext::OpenTable(SqliteTable& cursor, const QString& tableName) {
     if (db.IsOpen() && cursor.IsOpen())
         return;
     db.Close();
-    db.Open(databasePath());
-    cursor.Open(tableName, db);
+    if (db.Open(databasePath()) && cursor.Open(tableName, db))
+        databaseProblemReported = false;
+    else
+        ReportUnreachableDatabase(*this);
 }
 
 void AppContext::OpenAlso(SqliteTable& cursor, const QString& tableName) {

@@ -65,6 +65,8 @@ public:
     Prompter& prompter;
     // Name of the single-instance marker; empty (as in tests) skips the check.
     QString singleInstanceName;
+    // A problem with xssj.db was told and the file has not opened since.
+    bool databaseProblemReported = false;
 };
 
 // Closes the database and every cursor and forgets the in-memory state.

@@ -231,5 +231,5 @@ void CustomersPage::EnterSection() {
         PumpEventsNow();
         topUps_.LoadPrepaidCustomers();
     }
-    ctx_.flags.customersPageLoaded = true;
+    ctx_.flags.customersPageLoaded = !ctx_.databaseProblemReported; // else load again at the next entry
 }

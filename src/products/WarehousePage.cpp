@@ -153,5 +153,5 @@ void WarehousePage::EnterSection() {
     PumpEventsNow();
     if (!ctx_.flags.warehouseBrowserLoaded)
         categories_.LoadWarehouseBrowser(false);
-    ctx_.flags.warehouseBrowserLoaded = true;
+    ctx_.flags.warehouseBrowserLoaded = !ctx_.databaseProblemReported; // else load again at the next entry
 }

@@ -189,5 +189,6 @@ void SalesPage::EnterSection() {
         PumpEventsNow();
         checkout_.FillCustomerChoice();
     }
-    ctx_.flags.salesBrowserStale = false;
+    // Filled while the file could not be read: fill again at the next entry.
+    ctx_.flags.salesBrowserStale = ctx_.databaseProblemReported;
 }

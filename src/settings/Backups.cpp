@@ -12,6 +12,7 @@
 #include "util/TextForms.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +22,15 @@
 
 namespace {
 const int kCycleDays[] = {0, 3, 7, 15, 30};
+
+// A backup that did not happen must not pass for one that did.
+bool CopyOrReport(AppContext& ctx, const QString& target) {
+    if (DatabaseCopy::CopyDatabase(ctx.databasePath(), target))
+        return true;
+    ctx.prompter.warn(QStringLiteral("数据备份失败，请检查备份位置是否存在并可写入：%1")
+                          .arg(QDir::toNativeSeparators(QFileInfo(target).absolutePath())));
+    return false;
+}
 } // namespace
 
 void Backups::RunAutomaticBackup(AppContext& ctx) {
@@ -33,7 +43,7 @@ void Backups::RunAutomaticBackup(AppContext& ctx) {
     const double now = ctx.clock.nowOle();
     const QString target = DatabaseCopy::BackupPath(s.backupPath, now);
     if (cycle == 0) {
-        DatabaseCopy::CopyDatabase(ctx.databasePath(), target);
+        CopyOrReport(ctx, target);
         return;
     }
     // A text that is no date counts as the earliest date: the cycle has elapsed.
@@ -41,7 +51,9 @@ void Backups::RunAutomaticBackup(AppContext& ctx) {
     const double today = OleDate::datePart(now);
     if (std::floor(today - last + 0.5) < kCycleDays[cycle])
         return;
-    DatabaseCopy::CopyDatabase(ctx.databasePath(), target);
+    // Only a backup that was made counts as the last one.
+    if (!CopyOrReport(ctx, target))
+        return;
     if (!SettingsRecord::Write(ctx, {{QStringLiteral("自动备份"), TextForms::dateText(today)}}))
         ctx.prompter.warn(QStringLiteral("自动备份写入时间出错！"));
 }
@@ -66,7 +78,7 @@ void Backups::RunManualBackup() {
         return;
     if (FindTextNoCase(path, QStringLiteral(".db")) < 0)
         path += QStringLiteral(".db");
-    if (DatabaseCopy::CopyDatabase(ctx_.databasePath(), path))
+    if (CopyOrReport(ctx_, path))
         ctx_.prompter.info(QStringLiteral("数据备份成功！"));
 }
 
@@ -98,7 +110,7 @@ void Backups::SaveBackupSettings() {
     }
     if (on) {
         // With automatic backup on, one copy is made at once.
-        DatabaseCopy::CopyDatabase(ctx_.databasePath(), DatabaseCopy::BackupPath(ui_.folder->text(), ctx_.clock.nowOle()));
+        CopyOrReport(ctx_, DatabaseCopy::BackupPath(ui_.folder->text(), ctx_.clock.nowOle()));
         PumpEventsNow();
     }
     if (SettingsRecord::Write(ctx_, fields))

@@ -181,9 +181,12 @@ private slots:
         SettingsShop shop;
         shop.click(QStringLiteral("按钮27"));
         QCOMPARE(shop.messages(), Messages());
+        // A missing folder: the failure is told, never passed off as a backup.
         shop.prompter.answerSaveFile(shop.programDir() + QStringLiteral("/无此目录/x.db"));
         shop.click(QStringLiteral("按钮27"));
-        QCOMPARE(shop.messages(), Messages());
+        QCOMPARE(shop.messages(), warning(QStringLiteral("数据备份失败，请检查备份位置是否存在并可写入：%1")
+                                              .arg(shop.programDir() + QStringLiteral("/无此目录"))));
+        QVERIFY(!QFile::exists(shop.programDir() + QStringLiteral("/无此目录/x.db")));
     }
 
     void backupSwitchesAndFolder() {

@@ -281,11 +281,29 @@ private slots:
         }
     }
 
-    void backupIntoAMissingFolderReportsNothing() {
+    // A folder that is missing or cannot be written: the operator hears of it, and the
+    // date of the last backup stays, so the next start tries again.
+    void failedAutomaticBackupIsReportedAndNotCounted_data() {
+        QTest::addColumn<QString>("cycle");
+        QTest::addColumn<bool>("folderExists");
+        QTest::newRow("missing folder, 3 days") << "1" << false;
+        QTest::newRow("missing folder, every start") << "0" << false;
+        QTest::newRow("folder not writable") << "1" << true;
+    }
+    void failedAutomaticBackupIsReportedAndNotCounted() {
+        QFETCH(QString, cycle);
+        QFETCH(bool, folderExists);
         TestShop shop;
-        shop.setSettings({{"自动备份", "2024年1月1日"}, {"备份周期", "1"}, {"备份路径", shop.programDir() + "/无此目录"}});
+        const QString folder = shop.programDir() + QStringLiteral("/备份");
+        if (folderExists) {
+            // A plain file where the folder should be: nothing can be written into it, even by root.
+            QFile blocker(folder);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        shop.setSettings({{"自动备份", "2024年1月1日"}, {"备份周期", cycle}, {"备份路径", folder}});
         QCOMPARE(shop.window->OnMainWindowCreated(), Start::Run);
-        QCOMPARE(shop.prompter.messages.size(), 0);
+        QCOMPARE(shop.messages(), warning(QStringLiteral("数据备份失败，请检查备份位置是否存在并可写入：%1").arg(folder)));
+        QCOMPARE(shop.stored(Tables::kSettings).first().value(QStringLiteral("自动备份")), QStringLiteral("2024年1月1日"));
     }
 };
 
