@@ -8,6 +8,7 @@
 #include "ui/EventPump.h"
 #include "ui/ListControl.h"
 #include "ui/Prompter.h"
+#include "util/MoneyCapitals.h"
 #include "util/OleDate.h"
 #include "util/TextForms.h"
 
@@ -113,6 +114,10 @@ void PrepaidTopUps::TopUp() {
         ctx_.prompter.warn(QStringLiteral("输入的充值的金额必须大于 1 ！"));
         return;
     }
+    if (!IsAmountInRange(amount)) {
+        ctx_.prompter.warn(kAmountOutOfRange);
+        return;
+    }
     ui_.topUpAmount->setText(numberText(amount));
 
     if (!storeTopUp(amount)) {
@@ -143,9 +148,11 @@ bool PrepaidTopUps::storeTopUp(double amount) {
                         writePlain(topUps, QStringLiteral("预存金额"), numberText(amount)) &&
                         writePlain(topUps, QStringLiteral("预存说明"), ui_.topUpNote->text()) && topUps.Update();
         bool found = recorded && !VisitRecords(customers, [&] { return readPlain(customers, kName) != name; });
-        stored = found && customers.BeginEdit() &&
-                 writePlain(customers, kPaidIn, numberText(toNumber(readPlain(customers, kPaidIn)) + amount)) &&
-                 writePlain(customers, kLeft, numberText(toNumber(readPlain(customers, kLeft)) + amount)) &&
+        const double paidIn = found ? toNumber(readPlain(customers, kPaidIn)) + amount : 0;
+        const double left = found ? toNumber(readPlain(customers, kLeft)) + amount : 0;
+        // Sums beyond any amount are not stored.
+        stored = found && IsAmountInRange(paidIn) && IsAmountInRange(left) && customers.BeginEdit() &&
+                 writePlain(customers, kPaidIn, numberText(paidIn)) && writePlain(customers, kLeft, numberText(left)) &&
                  customers.Update() && transaction.commit();
     }
     topUps.Close();

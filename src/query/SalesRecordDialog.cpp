@@ -111,6 +111,10 @@ void SalesRecordDialog::Confirm() {
         ctx_.prompter.warn(QStringLiteral("单价或数量不能小于 0 ！"));
         return;
     }
+    if (!IsAmountInRange(price * quantity)) {
+        ctx_.prompter.warn(kAmountOutOfRange);
+        return;
+    }
     const QStringList values = {TextForms::dateText(OleDate::fromQDateTime(QDateTime(date_->date(), QTime(0, 0)))),
                                 price_->text(), quantity_->text(), numberText(price * quantity), remark_->text()};
     const QStringList fields = {QStringLiteral("日期"), QStringLiteral("单价"), QStringLiteral("数量"),

@@ -55,6 +55,11 @@ void Cart::AddToCart() {
         ctx_.prompter.warn(QStringLiteral("单价或数量不能小于 0 ！"));
         return;
     }
+    const double amount = toNumber(priceText) * quantity;
+    if (!IsAmountInRange(amount) || !IsAmountInRange(linesTotal() + amount)) {
+        ctx_.prompter.warn(kAmountOutOfRange);
+        return;
+    }
 
     // The first line of the same product decides: same price text merges, another price adds a line.
     const QString number = ui_.number->text();
@@ -152,12 +157,14 @@ void Cart::DeleteCartLine() {
     UpdateCartTotal();
 }
 
-double Cart::linesTotal() const {
+double CartLinesTotal(const ListControl& cart) {
     double total = 0;
-    for (int line = 0; line < ui_.cart->rowCount(); ++line)
-        total += toNumber(ui_.cart->cell(line, Amount));
+    for (int line = 0; line < cart.rowCount(); ++line)
+        total += toNumber(cart.cell(line, Cart::Amount));
     return total;
 }
+
+double Cart::linesTotal() const { return CartLinesTotal(*ui_.cart); }
 
 bool Cart::isEmpty() const { return ui_.cart->rowCount() == 0; }
 

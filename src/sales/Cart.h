@@ -38,6 +38,10 @@ private:
     ProductBrowser& browser_;
 };
 
+// The exact total of a cart list's lines.
+double CartLinesTotal(const ListControl& cart);
+
+
 // Columns of the product list the cart works with.
 namespace ProductListColumn {
 constexpr int Number = 1;

@@ -75,6 +75,12 @@ void CartLineDialog::Confirm() {
         ctx_.prompter.warn(QStringLiteral("单价或数量不能小于 0 ！"));
         return;
     }
+    const double newAmount = toNumber(price_->text()) * newQuantity;
+    const double otherLines = CartLinesTotal(cart_) - toNumber(cart_.cell(line_, Cart::Amount));
+    if (!IsAmountInRange(newAmount) || !IsAmountInRange(otherLines + newAmount)) {
+        ctx_.prompter.warn(kAmountOutOfRange);
+        return;
+    }
     const QString number = cart_.cell(line_, Cart::Number);
     const double oldQuantity = toNumber(cart_.cell(line_, Cart::Quantity));
     // The listed stock already has this line taken off; give it back before checking the new quantity.

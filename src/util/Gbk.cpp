@@ -110,9 +110,11 @@ QString toUnicode(const QByteArray& bytes, bool* ok) {
 }
 
 bool canEncode(const QString& text) {
+    // A few characters map one way only (they come back as another
+    // character), so only a text that reads back unchanged counts.
     bool ok = true;
-    fromUnicode(text, &ok);
-    return ok;
+    const QByteArray bytes = fromUnicode(text, &ok);
+    return ok && toUnicode(bytes) == text;
 }
 
 } // namespace Gbk

@@ -15,7 +15,8 @@ QByteArray fromUnicode(const QString& text, bool* ok = nullptr);
 // empty and set *ok to false.
 QString toUnicode(const QByteArray& bytes, bool* ok = nullptr);
 
-// True when every character of text exists in code page 936.
+// True when text survives code page 936 unchanged: every character exists
+// there and reads back as itself.
 bool canEncode(const QString& text);
 
 } // namespace Gbk

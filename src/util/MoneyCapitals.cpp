@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+bool IsAmountInRange(double value) { return std::isfinite(value) && std::fabs(value) <= kLargestAmount; }
+
 namespace {
 
 const QString kOverflow = QStringLiteral("溢出");

@@ -5,6 +5,8 @@
 #include "store/Tables.h"
 #include "ui/ListControl.h"
 #include "ui/OutlookBar.h"
+#include "util/MoneyCapitals.h"
+#include "util/TextForms.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -396,6 +398,39 @@ private slots:
     }
 
     // A row picked with the keyboard shows nobody in the panel: refused, nothing written.
+    // Amounts past the largest one are refused, alone or once added to what is stored.
+    void topUpAmountsStayInRange_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<Messages>("told");
+        QTest::addColumn<int>("records");
+        QTest::newRow("1e308 at once") << "1e308" << "" << warning(kAmountOutOfRange) << 4;
+        QTest::newRow("the sum past it") << "9999999999000" << "9999999999000"
+                                         << Messages({{"充值成功！", MessageIcon::Information},
+                                                      {"客户资料写充值信息出错！", MessageIcon::Error}})
+                                         << 5;
+        QTest::newRow("NaN") << "NaN" << "" << warning("输入的充值的金额必须大于 1 ！") << 4;
+    }
+    void topUpAmountsStayInRange() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(Messages, told);
+        QFETCH(int, records);
+        Customers shop;
+        shop.showPrepaidTab();
+        for (const QString& amount : {first, second}) {
+            if (amount.isEmpty())
+                continue;
+            shop.clickListRow(kPrepaid, 1);
+            shop.type(QStringLiteral("编辑框_本次预存"), amount);
+            shop.click(QStringLiteral("按钮21"));
+        }
+        QCOMPARE(shop.messages(), told);
+        QCOMPARE(shop.stored(Tables::kTopUps).size(), records);
+        for (const StoredRecord& customer : shop.stored(Tables::kCustomers))
+            QVERIFY(IsAmountInRange(TextForms::toNumber(customer.value(QStringLiteral("累计预存")))));
+    }
+
     void topUpOfARowSelectedWithTheKeyboardIsRefused() {
         Customers shop;
         shop.showPrepaidTab();

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QClipboard>
 #include <QTest>
 
 namespace {
@@ -503,6 +504,55 @@ private slots:
         QTest::keyClick(shop.edit(QStringLiteral("编辑框_关键字")), Qt::Key_Return);
         QCOMPARE(shop.listColumn(kList, 1), QStringList({"A3"}));
         QCOMPARE(shop.listColumn(kList, 0), QStringList({"1"}));
+    }
+
+    // Texts the code page cannot hold are refused as they are pasted; the box keeps
+    // what it had, and what is stored is what the box shows.
+    void pastedTextsOutsideTheCodePageAreRefused_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("emoji") << QStringLiteral("冰\U0001F600");
+        QTest::newRow("hangul") << QStringLiteral("한글");
+        QTest::newRow("thai") << QStringLiteral("abc\u0E01");
+        QTest::newRow("mapped one way only") << QStringLiteral("\u206B"); // found by the codec fuzzer
+    }
+    void pastedTextsOutsideTheCodePageAreRefused() {
+        QFETCH(QString, pasted);
+        Warehouse shop;
+        shop.fillForm(QStringLiteral("Z1"), QStringLiteral("饮料"), QStringLiteral("雪碧"), QStringLiteral("3"),
+                      QStringLiteral("10"));
+        QLineEdit* name = shop.edit(QStringLiteral("编辑框_商品名称"));
+        QApplication::clipboard()->setText(pasted);
+        name->setFocus();
+        name->end(false);
+        name->paste();
+        QCOMPARE(name->text(), QStringLiteral("雪碧"));
+        QApplication::clipboard()->setText(QStringLiteral("可乐"));
+        name->paste(); // the box itself still takes text it can store
+        QCOMPARE(name->text(), QStringLiteral("雪碧可乐"));
+        shop.click(QStringLiteral("按钮9"));
+        QCOMPARE(shop.messages(), info("添加商品信息成功！"));
+        QCOMPARE(shop.stored(Tables::kProducts).last().value(QStringLiteral("名称")), QStringLiteral("雪碧可乐"));
+    }
+
+    // Very long texts and control characters are stored and read back exactly as the box holds them.
+    void unusualTextsAreStoredWhole_data() {
+        QTest::addColumn<QString>("remark");
+        QTest::newRow("a megabyte") << QString(1 << 20, QChar(0x7C73));
+        QTest::newRow("control characters") << QStringLiteral("a\tb\u0001c\u0010d\u007f\re\u001b");
+    }
+    void unusualTextsAreStoredWhole() {
+        QFETCH(QString, remark);
+        Warehouse shop;
+        shop.fillForm(QStringLiteral("Z1"), QStringLiteral("饮料"), QStringLiteral("雪碧"), QStringLiteral("3"),
+                      QStringLiteral("10"));
+        shop.type(QStringLiteral("编辑框_商品备注"), remark);
+        const QString held = shop.text(QStringLiteral("编辑框_商品备注"));
+        QVERIFY(remark.startsWith(held)); // a box holds at most its maximum length
+        shop.click(QStringLiteral("按钮9"));
+        QCOMPARE(shop.messages(), info("添加商品信息成功！"));
+        QCOMPARE(shop.stored(Tables::kProducts).last().value(QStringLiteral("备注")), held);
+        shop.click(QStringLiteral("按钮28"));
+        QCOMPARE(shop.listRows(kList).last()[7], held);
     }
 
     // The file deleted while the program runs: empty lists, the operator told once

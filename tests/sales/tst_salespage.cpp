@@ -3,6 +3,8 @@
 #include "store/FieldCodec.h"
 #include "store/SqliteDB.h"
 #include "ui/TreeControl.h"
+#include "util/MoneyCapitals.h"
+#include "util/TextForms.h"
 
 #include <QAction>
 #include <QApplication>
@@ -477,6 +479,47 @@ private slots:
         QCOMPARE(shop.messages(), warning("未找到该客户的资料，请重新选择购买客户！"));
         QCOMPARE(shop.stored(Tables::kSales).size(), 0);
         QCOMPARE(shop.storedStock(QStringLiteral("C1")), QStringLiteral("100"));
+    }
+
+    // Amounts no shop has: refused before they reach the cart, never stored as "inf".
+    void extremeAmounts_data() {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("1e308 × 10 overflows") << "1e308" << "10" << kAmountOutOfRange << 0;
+        QTest::newRow("past the capitals") << "10000000000000" << "1" << kAmountOutOfRange << 0;
+        QTest::newRow("the largest amount") << "9999999999999.99" << "1" << "" << 1;
+        QTest::newRow("NaN price") << "NaN" << "1" << "单价或数量不能小于 0 ！" << 0;
+        QTest::newRow("inf quantity") << "5" << "inf" << "单价或数量不能小于 0 ！" << 0;
+        QTest::newRow("below the tolerance") << "1e-300" << "1" << "单价或数量不能小于 0 ！" << 0;
+    }
+    void extremeAmounts() {
+        QFETCH(QString, price);
+        QFETCH(QString, quantity);
+        QFETCH(QString, message);
+        QFETCH(int, lines);
+        SalesShop shop;
+        shop.addLine(QStringLiteral("B1"), quantity, price);
+        QCOMPARE(shop.messages(), message.isEmpty() ? Messages() : warning(message));
+        QCOMPARE(shop.cart()->rowCount(), lines);
+        if (lines == 0)
+            return;
+        shop.prompter.clear();
+        shop.checkout(QStringLiteral("李四"), QStringLiteral("单选框_现款"));
+        QCOMPARE(shop.messages(), info("商品销售录入成功！"));
+        const QString amount = TextForms::numberText(TextForms::toNumber(price) * TextForms::toNumber(quantity));
+        QCOMPARE(shop.storedField(Tables::kSales, QStringLiteral("金额")), QStringList({amount}));
+    }
+
+    // A second line that would take the total past the largest amount is refused too.
+    void cartTotalStaysInRange() {
+        SalesShop shop;
+        shop.addLine(QStringLiteral("B1"), QStringLiteral("1"), QStringLiteral("9999999999999"));
+        shop.prompter.clear();
+        shop.addLine(QStringLiteral("C1"), QStringLiteral("1"), QStringLiteral("1"));
+        QCOMPARE(shop.messages(), warning(kAmountOutOfRange));
+        QCOMPARE(shop.cart()->rowCount(), 1);
     }
 
     void salePageScreenshot() {

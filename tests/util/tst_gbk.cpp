@@ -32,6 +32,9 @@ private slots:
         QVERIFY(!ok);
         QVERIFY(!Gbk::canEncode(QStringLiteral("\U0001F600")));
         QVERIFY(Gbk::canEncode(QStringLiteral("岚丰销售")));
+        // Mapped one way only: stored, it would read back as another character.
+        QVERIFY(Gbk::toUnicode(Gbk::fromUnicode(QStringLiteral("\u206B"))) != QStringLiteral("\u206B"));
+        QVERIFY(!Gbk::canEncode(QStringLiteral("a\u206B")));
     }
 
     void invalidBytesDecodeToEmpty() {
