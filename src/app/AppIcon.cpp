@@ -1,4 +1,5 @@
 #include "AppIcon.h"
+#include "StartPicture.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -19,18 +20,7 @@ QImage DrawAppIcon(int size) {
     p.fillPath(tile, sky);
     p.setClipPath(tile);
 
-    QPainterPath far;
-    far.moveTo(2, 44);
-    far.cubicTo(16, 24, 30, 30, 62, 36);
-    far.lineTo(62, 62);
-    far.lineTo(2, 62);
-    p.fillPath(far, QColor(0x5a, 0x8f, 0x6a));
-    QPainterPath near;
-    near.moveTo(2, 52);
-    near.cubicTo(24, 42, 40, 50, 62, 48);
-    near.lineTo(62, 62);
-    near.lineTo(2, 62);
-    p.fillPath(near, QColor(0xd9, 0xa4, 0x41));
+    DrawHills(p, {2, 62, 62, 44, 24, 30, 36, 52, 42, 50, 48});
     p.setClipping(false);
 
     // The coin, with a square hole as old Chinese coins have.

@@ -4,6 +4,25 @@
 #include <QPainter>
 #include <QPainterPath>
 
+namespace {
+
+void fillHill(QPainter& p, const Hills& h, qreal start, qreal bend1, qreal bend2, qreal end, const QColor& color) {
+    const qreal width = h.right - h.left;
+    QPainterPath hill;
+    hill.moveTo(h.left, start);
+    hill.cubicTo(h.left + width * 0.27, bend1, h.left + width * 0.53, bend2, h.right, end);
+    hill.lineTo(h.right, h.bottom);
+    hill.lineTo(h.left, h.bottom);
+    p.fillPath(hill, color);
+}
+
+} // namespace
+
+void DrawHills(QPainter& p, const Hills& h) {
+    fillHill(p, h, h.farStart, h.farBend1, h.farBend2, h.farEnd, QColor(0x5a, 0x8f, 0x6a));
+    fillHill(p, h, h.nearStart, h.nearBend1, h.nearBend2, h.nearEnd, QColor(0xd9, 0xa4, 0x41));
+}
+
 QPixmap DrawStartPicture(const QSize& size) {
     QPixmap pixmap(size);
     QPainter p(&pixmap);
@@ -14,18 +33,7 @@ QPixmap DrawStartPicture(const QSize& size) {
     p.fillRect(pixmap.rect(), sky);
 
     // Two hills (the "岚" of the name: mist over mountains) and a field of wheat (丰).
-    QPainterPath far;
-    far.moveTo(0, 260);
-    far.cubicTo(80, 170, 160, 200, 300, 230);
-    far.lineTo(300, 400);
-    far.lineTo(0, 400);
-    p.fillPath(far, QColor(0x5a, 0x8f, 0x6a));
-    QPainterPath near;
-    near.moveTo(0, 320);
-    near.cubicTo(120, 260, 200, 300, 300, 290);
-    near.lineTo(300, 400);
-    near.lineTo(0, 400);
-    p.fillPath(near, QColor(0xd9, 0xa4, 0x41));
+    DrawHills(p, {0, 300, 400, 260, 170, 200, 230, 320, 260, 300, 290});
     p.setPen(QPen(QColor(0x8a, 0x5a, 0x1c), 2));
     for (int x = 20; x < size.width(); x += 28)
         p.drawLine(x, 395, x + 6, 330 + (x * 7) % 30);

@@ -264,6 +264,15 @@ struct ChildRun {
 ChildRun runTrial(const QString& op, const QString& folder, std::optional<int> killAfterMicroseconds) {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A runtime folder of its own keeps Qt from warning about a missing one in every child.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR"))) {
+        const QString runtime = folder + QStringLiteral("/runtime");
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    }
+    child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), op, folder});
     ChildRun run;
     QElapsedTimer waiting;
