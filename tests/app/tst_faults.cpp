@@ -82,6 +82,17 @@ struct FaultShop : TestShop {
     int cartLines() { return find<ListControl>(QStringLiteral("超级列表框_购物车"))->rowCount(); }
 };
 
+// A fresh copy of the shop in a folder of its own, the window started and two lines in the cart.
+struct ShopAtTheTill {
+    QTemporaryDir dir;
+    QString path = copyShopInto(dir.path());
+    FaultShop shop{dir.path()};
+    ShopAtTheTill() {
+        shop.start();
+        shop.fillCart();
+    }
+};
+
 // The stored state a sale changes: sales, stock and the balance.
 struct Books {
     int sales;
@@ -166,11 +177,9 @@ private slots:
     }
 
     void diskFullInTheMiddleOfACheckout() {
-        QTemporaryDir dir;
-        const QString path = copyShopInto(dir.path());
-        FaultShop shop(dir.path());
-        shop.start();
-        shop.fillCart();
+        ShopAtTheTill till;
+        FaultShop& shop = till.shop;
+        const QString& path = till.path;
         // No file may grow past the database's present size: the sale's pages do not fit.
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit original{};
@@ -192,11 +201,9 @@ private slots:
     }
 
     void replacedByGarbageWhileRunning() {
-        QTemporaryDir dir;
-        const QString path = copyShopInto(dir.path());
-        FaultShop shop(dir.path());
-        shop.start();
-        shop.fillCart();
+        ShopAtTheTill till;
+        FaultShop& shop = till.shop;
+        const QString& path = till.path;
         QByteArray garbage(64 * 1024, '\0');
         for (int i = 0; i < garbage.size(); ++i)
             garbage[i] = static_cast<char>((i * 7919) % 251);
@@ -237,11 +244,9 @@ private slots:
 
     // The sales table dropped while the program runs: the checkout fails whole.
     void missingTable() {
-        QTemporaryDir dir;
-        const QString path = copyShopInto(dir.path());
-        FaultShop shop(dir.path());
-        shop.start();
-        shop.fillCart();
+        ShopAtTheTill till;
+        FaultShop& shop = till.shop;
+        const QString& path = till.path;
         executeOnFile(path, QStringLiteral("DROP TABLE 销售记录"));
         shop.prompter.clear();
         shop.checkout();
@@ -252,11 +257,9 @@ private slots:
     }
 
     void deletedWhileRunning() {
-        QTemporaryDir dir;
-        const QString path = copyShopInto(dir.path());
-        FaultShop shop(dir.path());
-        shop.start();
-        shop.fillCart();
+        ShopAtTheTill till;
+        FaultShop& shop = till.shop;
+        const QString& path = till.path;
         shop.ctx->db.Close(); // as between two pieces of work
         QVERIFY(QFile::remove(path));
         shop.prompter.clear();
