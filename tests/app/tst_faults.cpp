@@ -200,6 +200,37 @@ private slots:
         QCOMPARE(booksOf(shop), kSoldOnce);
     }
 
+    // A real full file system: a small one mounted for the test (root only).
+    void fullFileSystemInTheMiddleOfACheckout() {
+        if (geteuid() != 0)
+            QSKIP("mounting a small file system needs root");
+        QTemporaryDir dir;
+        const QByteArray folder = dir.path().toLocal8Bit();
+        if (mount("tmpfs", folder.constData(), "tmpfs", 0, "size=4m") != 0)
+            QSKIP("no right to mount a file system here");
+        {
+            const QString path = copyShopInto(dir.path());
+            FaultShop shop(dir.path());
+            shop.start();
+            shop.fillCart();
+            // Room for the file as it is and two pages more: not for the sale and its journal.
+            const QByteArray tight = "size=" + QByteArray::number(QFileInfo(path).size() + 8192);
+            QVERIFY(mount("tmpfs", folder.constData(), "tmpfs", MS_REMOUNT, tight.constData()) == 0);
+            shop.prompter.clear();
+            shop.checkout();
+            QCOMPARE(shop.messages(), error(kCheckoutFailed));
+            QCOMPARE(booksOf(shop), kUntouched);
+            QCOMPARE(shop.cartLines(), 2);
+
+            QVERIFY(mount("tmpfs", folder.constData(), "tmpfs", MS_REMOUNT, "size=4m") == 0);
+            shop.prompter.clear();
+            shop.checkout();
+            QCOMPARE(shop.messages(), info(kSold));
+            QCOMPARE(booksOf(shop), kSoldOnce);
+        }
+        umount2(folder.constData(), MNT_DETACH);
+    }
+
     void replacedByGarbageWhileRunning() {
         ShopAtTheTill till;
         FaultShop& shop = till.shop;
