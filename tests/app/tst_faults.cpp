@@ -5,7 +5,6 @@
 #include "store/Tables.h"
 #include "ui/ListControl.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -72,10 +71,7 @@ struct FaultShop : TestShop {
         }
     }
     void checkout() {
-        auto* customer = find<QComboBox>(QStringLiteral("组合框_客户"));
-        const int index = customer->findText(QStringLiteral("张三"));
-        customer->setCurrentIndex(index);
-        emit customer->activated(index);
+        choose(QStringLiteral("组合框_客户"), QStringLiteral("张三"));
         find<QRadioButton>(QStringLiteral("单选框_代扣"))->click();
         click(QStringLiteral("按钮3"));
     }

@@ -27,7 +27,6 @@
 #include "ui/ListControl.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
@@ -126,10 +125,7 @@ void prepareCheckout(TestShop& shop, const QString& method) {
         shop.type(QStringLiteral("编辑框_数量"), QString::number(1 + line % 4));
         shop.click(QStringLiteral("按钮2"));
     }
-    auto* customer = shop.find<QComboBox>(QStringLiteral("组合框_客户"));
-    const int index = customer->findText(QStringLiteral("张三"));
-    customer->setCurrentIndex(index);
-    emit customer->activated(index);
+    shop.choose(QStringLiteral("组合框_客户"), QStringLiteral("张三"));
     const QString radio = method == QStringLiteral("现款")   ? QStringLiteral("单选框_现款")
                           : method == QStringLiteral("代扣") ? QStringLiteral("单选框_代扣")
                                                              : QStringLiteral("单选框_记账");

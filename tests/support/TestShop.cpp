@@ -139,6 +139,13 @@ void TestShop::type(const QString& name, const QString& text) {
         qFatal("control %s takes no text", qPrintable(name));
 }
 
+void TestShop::choose(const QString& name, const QString& text) {
+    auto* box = find<QComboBox>(name);
+    const int index = box->findText(text);
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
 QString TestShop::text(const QString& name) const {
     QWidget* w = control(name);
     if (auto* edit = qobject_cast<QLineEdit*>(w))

@@ -61,6 +61,9 @@ public:
     void toolbar(int position);
     void click(const QString& name);
     void type(const QString& name, const QString& text);
+    // Picks the item showing the text in a drop-down list, as the operator does
+    // (no item when none shows it).
+    void choose(const QString& name, const QString& text);
     QString text(const QString& name) const;
 
     // Rows of a list as texts.
