@@ -3,9 +3,9 @@
 #include "util/Gbk.h"
 
 #include <QCryptographicHash>
+#include <QVarLengthArray>
 
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -69,50 +69,38 @@ QString EncodeField(const QString& value, const QString& key) {
 
 namespace {
 
-// The common case, read straight from the text: ASCII hex digits and the
-// fixed key's tag, giving ASCII plain text. Empty optional when the value is
-// anything else, so the general path below decides.
-std::optional<QString> decodeSimple(const QString& stored, const QString& key) {
-    if (key != kKey || stored.size() < kTagLength)
-        return std::nullopt;
-    static const QString tag = keyTag(kKey);
-    const qsizetype body = stored.size() - kTagLength;
-    if (QStringView(stored).mid(body) != tag || body % 2 != 0)
-        return std::nullopt;
-    const QChar* data = stored.constData();
-    QString plain(body / 2, Qt::Uninitialized);
-    QChar* out = plain.data();
-    for (qsizetype i = 0; i < body; i += 2) {
-        const ushort a = data[i].unicode(), b = data[i + 1].unicode();
-        if (a >= 0x80 || b >= 0x80)
-            return std::nullopt;
-        const int hi = hexValue(static_cast<char>(a)), lo = hexValue(static_cast<char>(b));
-        if (hi < 0 || lo < 0)
-            return std::nullopt;
-        const unsigned char byte = static_cast<unsigned char>(hi * 16 + lo) ^ kMask;
-        if (byte == 0 || byte >= 0x80)
-            return std::nullopt;
-        *out++ = QChar(byte);
-    }
-    return plain;
+bool isAsciiText(const QString& text) {
+    for (QChar ch : text)
+        if (ch.unicode() >= 0x80)
+            return false;
+    return true;
 }
 
 } // namespace
 
 QString DecodeField(const QString& stored, const QString& key) {
-    if (std::optional<QString> simple = decodeSimple(stored, key))
-        return *simple;
-    bool converted = true;
-    QByteArray bytes = Gbk::fromUnicode(stored, &converted);
-    if (!converted)
+    // Stored values are ASCII, so their code page bytes are their characters;
+    // they are decoded in buffers on the stack, without passing through the code page.
+    QVarLengthArray<char, 256> bytes;
+    if (isAsciiText(stored)) {
+        bytes.resize(stored.size());
+        const QChar* data = stored.constData();
+        for (qsizetype i = 0; i < stored.size(); ++i)
+            bytes[i] = static_cast<char>(data[i].unicode());
+    } else {
+        bool converted = true;
+        const QByteArray encoded = Gbk::fromUnicode(stored, &converted);
+        if (!converted)
+            return {};
+        bytes.append(encoded.constData(), encoded.size());
+    }
+    static const QByteArray fixedTag = keyTag(kKey).toLatin1();
+    const QByteArray tag = key == kKey ? fixedTag : keyTag(key).toLatin1();
+    if (bytes.size() < kTagLength || QByteArrayView(bytes.constData() + bytes.size() - kTagLength, kTagLength) != tag)
         return {};
-    QByteArray tag = keyTag(key).toLatin1();
-    QByteArray tail = bytes.size() <= kTagLength ? bytes : bytes.right(kTagLength);
-    if (tail != tag)
-        return {};
-    qsizetype bodyLength = bytes.size() - kTagLength;
-    QByteArray plain;
-    plain.reserve(bodyLength / 2);
+    const qsizetype bodyLength = bytes.size() - kTagLength;
+    QVarLengthArray<char, 128> plain;
+    bool ascii = true;
     for (qsizetype i = 0; i + 1 < bodyLength; i += 2) {
         unsigned char b;
         if (!parsePair(bytes[i], bytes[i + 1], b))
@@ -120,10 +108,14 @@ QString DecodeField(const QString& stored, const QString& key) {
         b ^= kMask;
         if (b == 0)
             break; // the text ends at the first zero byte
+        ascii &= b < 0x80;
         plain.append(static_cast<char>(b));
     }
+    const QByteArrayView plainBytes(plain.constData(), plain.size());
+    if (ascii)
+        return QString::fromLatin1(plainBytes);
     bool ok = true;
-    QString text = Gbk::toUnicode(plain, &ok);
+    QString text = Gbk::toUnicode(plainBytes, &ok);
     return ok ? text : QString();
 }
 

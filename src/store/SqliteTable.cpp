@@ -4,6 +4,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 #include <sqlite3.h>
 
 namespace {
@@ -141,42 +143,60 @@ namespace {
 constexpr int kBlockRecords = 256;
 }
 
-const QStringList* SqliteTable::currentValues(bool& found) {
-    found = false;
+const QString* SqliteTable::currentValues() {
     holdReadLock();
     const quint64 changes = db_->changeCount();
     const bool blockValid = current_ >= block_.first && current_ <= block_.last && block_.changeCount == changes &&
                             block_.lockEpoch == lockEpoch_ && sqlite3_stmt_busy(lockHolder_);
+    const size_t columns = static_cast<size_t>(columns_.size());
     if (!blockValid) {
         if (!blockStatement_) {
-            blockStatement_ = prepare(db_->handle(),
-                                      QStringLiteral("SELECT _ROWID_, * FROM %1 WHERE _ROWID_ BETWEEN ? AND ? ").arg(tableName_));
+            blockStatement_ = prepare(
+                db_->handle(),
+                QStringLiteral("SELECT _ROWID_, * FROM %1 WHERE _ROWID_ BETWEEN ? AND ? ORDER BY _ROWID_").arg(tableName_));
             if (!blockStatement_)
                 return nullptr;
         }
         block_ = Block();
         block_.first = current_;
         block_.last = std::min(current_ + kBlockRecords - 1, static_cast<int>(rowids_.size()));
+        block_.rowids.reserve(block_.last - block_.first + 1);
+        block_.values.reserve((block_.last - block_.first + 1) * columns);
         sqlite3_reset(blockStatement_);
         sqlite3_bind_int64(blockStatement_, 1, rowids_[block_.first - 1]);
         sqlite3_bind_int64(blockStatement_, 2, rowids_[block_.last - 1]);
-        const int columns = static_cast<int>(columns_.size());
         while (sqlite3_step(blockStatement_) == SQLITE_ROW) {
-            QStringList values;
-            values.reserve(columns);
-            for (int c = 0; c < columns; ++c)
-                values << textFromColumn(blockStatement_, c + 1);
-            block_.rows.insert(sqlite3_column_int64(blockStatement_, 0), values);
+            block_.rowids.push_back(sqlite3_column_int64(blockStatement_, 0));
+            for (size_t c = 0; c < columns; ++c)
+                block_.values.push_back(textFromColumn(blockStatement_, static_cast<int>(c) + 1));
         }
         sqlite3_reset(blockStatement_);
         block_.changeCount = changes;
         block_.lockEpoch = lockEpoch_;
     }
-    auto it = block_.rows.constFind(rowids_[current_ - 1]);
-    if (it == block_.rows.constEnd())
+    const qint64 rowid = rowids_[current_ - 1];
+    const std::vector<qint64>& ids = block_.rowids;
+    size_t at = block_.lastFound;
+    if (at >= ids.size() || ids[at] != rowid) {
+        if (at + 1 < ids.size() && ids[at + 1] == rowid)
+            ++at;
+        else
+            at = std::lower_bound(ids.begin(), ids.end(), rowid) - ids.begin();
+    }
+    if (at >= ids.size() || ids[at] != rowid)
         return nullptr; // the record vanished from the file
-    found = true;
-    return &it.value();
+    block_.lastFound = at;
+    return block_.values.data() + at * columns;
+}
+
+const std::vector<int>& SqliteTable::resolveAll(const QStringList& names) {
+    if (names != resolvedNames_ || resolvedNames_.isEmpty()) {
+        resolvedColumns_.clear();
+        for (const QString& name : names)
+            resolvedColumns_.push_back(resolve(name));
+        resolvedNames_ = names;
+    }
+    return resolvedColumns_;
 }
 
 bool SqliteTable::loadColumns() {
@@ -186,6 +206,7 @@ bool SqliteTable::loadColumns() {
     StatementFinalizer finalizer{stmt};
     sqlite3_step(stmt);
     columns_.clear();
+    resolvedNames_.clear();
     int count = sqlite3_column_count(stmt);
     for (int i = 0; i < count; ++i)
         columns_.append(QString::fromUtf8(sqlite3_column_name(stmt, i)));
@@ -243,31 +264,25 @@ QString SqliteTable::Read(const Field& field, bool* ok) {
     int column = resolve(field);
     if (column < 0)
         return {};
-    bool found = false;
-    const QStringList* values = currentValues(found);
+    const QString* values = currentValues();
     if (ok)
-        *ok = found;
-    return values ? values->value(column) : QString();
+        *ok = values != nullptr;
+    return values ? values[column] : QString();
 }
 
 QStringList SqliteTable::ReadFields(const QStringList& names) {
     if (!IsOpen() || !currentIsValid())
         return {};
-    std::vector<int> columns;
-    for (const QString& name : names) {
-        int column = resolve(name);
-        if (column < 0)
-            return {};
-        columns.push_back(column);
-    }
-    bool found = false;
-    const QStringList* values = currentValues(found);
+    const std::vector<int>& columns = resolveAll(names);
+    if (std::find(columns.begin(), columns.end(), -1) != columns.end())
+        return {};
+    const QString* values = currentValues();
     if (!values)
         return {};
     QStringList out;
     out.reserve(names.size());
     for (int column : columns)
-        out << values->value(column);
+        out << values[column];
     return out;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -70,9 +69,11 @@ private:
     bool loadRowids();
     void finalizeStatements();
     void holdReadLock();
-    // The current record's values (all columns) from the read-ahead block,
-    // fetched when needed; nullptr when the record is gone from the file.
-    const QStringList* currentValues(bool& found);
+    // The current record's values (all columns, in order) from the read-ahead
+    // block, fetched when needed; nullptr when the record is gone from the file.
+    const QString* currentValues();
+    // The column numbers of the names, looked up once for a repeated list.
+    const std::vector<int>& resolveAll(const QStringList& names);
     bool currentIsValid() const { return current_ >= 1 && current_ <= static_cast<int>(rowids_.size()); }
 
     SqliteDB* db_ = nullptr;
@@ -91,11 +92,15 @@ private:
     // nothing was changed through the connection, so every read still gives
     // exactly what the file holds at that moment.
     struct Block {
-        int first = 0, last = -1; // record numbers covered
-        QHash<qint64, QStringList> rows;
+        int first = 0, last = -1;    // record numbers covered
+        std::vector<qint64> rowids;  // ascending, the records the file still holds
+        std::vector<QString> values; // rowids.size() rows of every column
+        size_t lastFound = 0;        // walks go forward: look here first
         quint64 changeCount = 0;
         quint64 lockEpoch = 0;
     } block_;
+    QStringList resolvedNames_;
+    std::vector<int> resolvedColumns_;
     sqlite3_stmt* blockStatement_ = nullptr;
     quint64 lockEpoch_ = 0;
 };

@@ -15,12 +15,17 @@ constexpr qint64 kIntervalMs = 40;
 // walk, but never so long that the window looks frozen.
 constexpr qint64 kCostFactor = 3;
 constexpr qint64 kLongestWaitMs = 120;
+int pumpDepth = 0;
 } // namespace
 
 void PumpEventsNow() {
     WorkProgress::refresh();
+    ++pumpDepth;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    --pumpDepth;
 }
+
+bool InsideEventPump() { return pumpDepth > 0; }
 
 void PumpEvents() {
     static QElapsedTimer sinceLast;

@@ -7,3 +7,5 @@
 void PumpEvents();
 // The same without the throttle, for the steps between parts of a handler.
 void PumpEventsNow();
+// True while a pump runs the window's messages from inside a long operation.
+bool InsideEventPump();

@@ -1,8 +1,17 @@
 #include "ListModel.h"
 
-#include <QTimer>
+#include "EventPump.h"
 
-ListModel::ListModel(QObject* parent) : QAbstractTableModel(parent) {}
+namespace {
+// Lists shorter than this show every batch at once.
+constexpr int kSmallList = 2000;
+} // namespace
+
+ListModel::ListModel(QObject* parent) : QAbstractTableModel(parent) {
+    publishTimer_.setSingleShot(true);
+    publishTimer_.setInterval(0);
+    connect(&publishTimer_, &QTimer::timeout, this, &ListModel::publishBatch);
+}
 
 void ListModel::setHeaders(const QStringList& headers) {
     beginResetModel();
@@ -33,14 +42,21 @@ int ListModel::addRow(const QStringList& cells) {
 }
 
 void ListModel::schedulePublish() {
-    if (publishScheduled_)
+    if (!publishTimer_.isActive())
+        publishTimer_.start();
+}
+
+void ListModel::publishBatch() {
+    const int pending = count() - published_;
+    if (InsideEventPump() && published_ >= kSmallList && pending < published_) {
+        publishTimer_.start(); // at a later turn; at the latest when the operation has ended
         return;
-    publishScheduled_ = true;
-    QTimer::singleShot(0, this, &ListModel::publish);
+    }
+    publish();
 }
 
 void ListModel::publish() {
-    publishScheduled_ = false;
+    publishTimer_.stop();
     if (published_ >= count())
         return;
     beginInsertRows({}, published_, count() - 1);

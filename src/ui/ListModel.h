@@ -4,13 +4,16 @@
 #include <QIcon>
 #include <QList>
 #include <QStringList>
+#include <QTimer>
 
 #include <vector>
 
 // The rows of a multi-column list: per-cell text and image index, a per-row
 // integer value. Rows added during a long fill are stored at once but shown
 // to the view in batches (at the next event-loop turn), so filling hundreds
-// of thousands of rows stays fast while the window keeps repainting.
+// of thousands of rows stays fast while the window keeps repainting. Inside a
+// long operation the batches double in size: the view lays out every row
+// again for each batch.
 class ListModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -55,10 +58,11 @@ public:
 private:
     bool valid(int row, int column) const;
     void schedulePublish();
+    void publishBatch();
 
     QStringList headers_;
     QList<QIcon> images_;
     std::vector<Row> rows_;
     int published_ = 0;
-    bool publishScheduled_ = false;
+    QTimer publishTimer_;
 };

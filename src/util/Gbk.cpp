@@ -35,7 +35,7 @@ bool isAscii(const QString& text) {
     return true;
 }
 
-bool isAscii(const QByteArray& bytes) {
+bool isAscii(QByteArrayView bytes) {
     for (char b : bytes)
         if (static_cast<unsigned char>(b) >= 0x80)
             return false;
@@ -85,7 +85,7 @@ QByteArray fromUnicode(const QString& text, bool* ok) {
     return out;
 }
 
-QString toUnicode(const QByteArray& bytes, bool* ok) {
+QString toUnicode(QByteArrayView bytes, bool* ok) {
     setOk(ok, true);
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Code page 936 (GBK) conversions, as Windows performs them. The stored
@@ -13,7 +14,7 @@ QByteArray fromUnicode(const QString& text, bool* ok = nullptr);
 
 // Decodes code page 936 bytes. Invalid byte sequences make the whole result
 // empty and set *ok to false.
-QString toUnicode(const QByteArray& bytes, bool* ok = nullptr);
+QString toUnicode(QByteArrayView bytes, bool* ok = nullptr);
 
 // True when text survives code page 936 unchanged: every character exists
 // there and reads back as itself.

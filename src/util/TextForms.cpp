@@ -2,9 +2,13 @@
 
 #include "OleDate.h"
 
+#include <QVarLengthArray>
+
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -23,8 +27,26 @@ QString widenExponent(const char* printed) {
 
 QString formatG(double value, int precision) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
+    // to_chars writes exactly what printf "%.*g" writes, several times faster;
+    // printf keeps the spelling of infinities and NaN.
+    if (std::isfinite(value)) {
+        *std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::general, precision).ptr = '\0';
+    } else {
+        std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
+    }
     return widenExponent(buffer);
+}
+
+// strtod of a decimal number text (no hexadecimal, no infinity): from_chars
+// gives the same correctly rounded value; out of range goes to strtod for its
+// infinity or zero.
+double parseDecimal(const char* begin, const char* end) {
+    if (begin < end && *begin == '+')
+        ++begin; // from_chars takes no plus sign
+    double value = 0;
+    if (std::from_chars(begin, end, value).ec == std::errc())
+        return value;
+    return std::strtod(std::string(begin, end).c_str(), nullptr);
 }
 
 QChar foldFullWidth(QChar ch) {
@@ -70,7 +92,7 @@ int readNumber(const QString& s, int& pos, int maxDigits) {
     return value;
 }
 
-void skipSeparator(const QString& s, int& pos, const QString& separators) {
+void skipSeparator(const QString& s, int& pos, QStringView separators) {
     if (pos < s.size() && separators.contains(s[pos]))
         ++pos;
 }
@@ -134,27 +156,32 @@ double toNumber(const QString& text) {
             end = p;
         }
     }
-    QByteArray number = s.mid(start, end - start).toLatin1();
-    return std::strtod(number.constData(), nullptr);
+    QVarLengthArray<char, 64> number(end - start);
+    for (int i = start; i < end; ++i)
+        number[i - start] = static_cast<char>(s[i].unicode());
+    return parseDecimal(number.constData(), number.constData() + number.size());
 }
 
 double toDateTime(const QString& text, bool* valid) {
-    static const QString dateSeparators = QStringLiteral("-/.:");
+    // Each part may end with one of "-/.:" or its own character.
+    static const QString afterYear = QStringLiteral("-/.:年"), afterMonth = QStringLiteral("-/.:月"),
+                         afterDay = QStringLiteral("-/.: 日"), afterHour = QStringLiteral("-/.:时"),
+                         afterMinute = QStringLiteral("-/.:分");
     QString s = foldFullWidth(text);
     int pos = 0;
     OleDate::Fields f;
     f.year = readNumber(s, pos, 4);
-    skipSeparator(s, pos, dateSeparators + QStringLiteral("年"));
+    skipSeparator(s, pos, afterYear);
     f.month = readNumber(s, pos, 2);
-    skipSeparator(s, pos, dateSeparators + QStringLiteral("月"));
+    skipSeparator(s, pos, afterMonth);
     f.day = readNumber(s, pos, 2);
-    skipSeparator(s, pos, dateSeparators + QStringLiteral(" 日"));
+    skipSeparator(s, pos, afterDay);
     f.hour = readNumber(s, pos, 2);
-    skipSeparator(s, pos, dateSeparators + QStringLiteral("时"));
+    skipSeparator(s, pos, afterHour);
     f.minute = readNumber(s, pos, 2);
-    skipSeparator(s, pos, dateSeparators + QStringLiteral("分"));
+    skipSeparator(s, pos, afterMinute);
     f.second = readNumber(s, pos, 2);
-    bool ended = pos == s.size() || s[pos] == QStringLiteral("秒")[0];
+    bool ended = pos == s.size() || s[pos] == QChar(u'秒');
     bool ok = ended && OleDate::isValidDate(f.year, f.month, f.day) && f.hour <= 23 && f.minute <= 59 &&
               f.second <= 59;
     if (valid)
