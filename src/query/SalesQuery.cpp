@@ -53,7 +53,10 @@ void SalesQuery::ApplyStateIcon(ListControl& list, int row) {
 
 void SalesQuery::AppendQueryRow(const QStringList& fields) {
     ListControl& list = *ui_.list;
-    QStringList cells = QStringList{QString::number(list.rowCount() + 1)} + fields;
+    QStringList cells;
+    cells.reserve(fields.size() + 1);
+    cells.append(QString::number(list.rowCount() + 1));
+    cells.append(fields);
     int row = list.addRow(cells);
     ApplyStateIcon(list, row);
     const QString customer = cells[QueryColumn::Customer];
@@ -161,16 +164,20 @@ void SalesQuery::FilterByMethod() {
 
 void SalesQuery::RecomputePageTotals() {
     // The running sums go through their text form at every step, as the labels hold them.
-    QString quantity, amount;
+    double quantity = 0, amount = 0;         // the sums as their texts read
+    double lastQuantity = 0, lastAmount = 0; // the last sums, before they became text
     const ListControl& list = *ui_.list;
     for (int row = 0; row < list.rowCount(); ++row) {
-        quantity = numberText(toNumber(quantity) + toNumber(list.cell(row, QueryColumn::Quantity)));
-        amount = numberText(toNumber(amount) + toNumber(list.cell(row, QueryColumn::Amount)));
+        lastQuantity = quantity + toNumber(list.cell(row, QueryColumn::Quantity));
+        lastAmount = amount + toNumber(list.cell(row, QueryColumn::Amount));
+        quantity = TextForms::throughText(lastQuantity);
+        amount = TextForms::throughText(lastAmount);
         if (row % 4096 == 0)
             PumpEvents();
     }
-    ui_.quantityTotal->setText(quantity);
-    ui_.amountTotal->setText(amount);
+    const bool any = list.rowCount() > 0;
+    ui_.quantityTotal->setText(any ? numberText(lastQuantity) : QString());
+    ui_.amountTotal->setText(any ? numberText(lastAmount) : QString());
 }
 
 void SalesQuery::RenumberQueryRows() { RenumberRows(*ui_.list); }

@@ -14,9 +14,10 @@ inline bool writePlain(SqliteTable& table, const QString& field, const QString& 
 
 // Several fields of the current record, decoded; empty texts when there is no record.
 inline QStringList readPlainFields(SqliteTable& table, const QStringList& fields) {
-    QStringList values = table.ReadFields(fields);
-    values.resize(fields.size());
-    for (QString& v : values)
-        v = FieldCodec::DecodeField(v);
+    SqliteTable::StoredBytes stored;
+    table.ReadFieldBytes(fields, stored);
+    QStringList values(fields.size());
+    for (qsizetype i = 0; i < stored.size(); ++i)
+        values[i] = FieldCodec::DecodeStoredBytes(stored[i]);
     return values;
 }

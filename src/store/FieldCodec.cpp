@@ -78,25 +78,13 @@ bool isAsciiText(const QString& text) {
 
 } // namespace
 
-QString DecodeField(const QString& stored, const QString& key) {
-    // Stored values are ASCII, so their code page bytes are their characters;
-    // they are decoded in buffers on the stack, without passing through the code page.
-    QVarLengthArray<char, 256> bytes;
-    if (isAsciiText(stored)) {
-        bytes.resize(stored.size());
-        const QChar* data = stored.constData();
-        for (qsizetype i = 0; i < stored.size(); ++i)
-            bytes[i] = static_cast<char>(data[i].unicode());
-    } else {
-        bool converted = true;
-        const QByteArray encoded = Gbk::fromUnicode(stored, &converted);
-        if (!converted)
-            return {};
-        bytes.append(encoded.constData(), encoded.size());
-    }
+namespace {
+
+// The plain text of a stored value's code page bytes.
+QString decodeBytes(QByteArrayView bytes, const QString& key) {
     static const QByteArray fixedTag = keyTag(kKey).toLatin1();
     const QByteArray tag = key == kKey ? fixedTag : keyTag(key).toLatin1();
-    if (bytes.size() < kTagLength || QByteArrayView(bytes.constData() + bytes.size() - kTagLength, kTagLength) != tag)
+    if (bytes.size() < kTagLength || bytes.last(kTagLength) != tag)
         return {};
     const qsizetype bodyLength = bytes.size() - kTagLength;
     QVarLengthArray<char, 128> plain;
@@ -117,6 +105,29 @@ QString DecodeField(const QString& stored, const QString& key) {
     bool ok = true;
     QString text = Gbk::toUnicode(plainBytes, &ok);
     return ok ? text : QString();
+}
+
+} // namespace
+
+QString DecodeField(const QString& stored, const QString& key) {
+    // Stored values are ASCII, so their code page bytes are their characters.
+    if (isAsciiText(stored)) {
+        QVarLengthArray<char, 256> bytes(stored.size());
+        const QChar* data = stored.constData();
+        for (qsizetype i = 0; i < stored.size(); ++i)
+            bytes[i] = static_cast<char>(data[i].unicode());
+        return decodeBytes(QByteArrayView(bytes.constData(), bytes.size()), key);
+    }
+    bool converted = true;
+    const QByteArray bytes = Gbk::fromUnicode(stored, &converted);
+    return converted ? decodeBytes(bytes, key) : QString();
+}
+
+QString DecodeStoredBytes(QByteArrayView storedUtf8) {
+    for (char c : storedUtf8)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return DecodeField(QString::fromUtf8(storedUtf8));
+    return decodeBytes(storedUtf8, kKey);
 }
 
 } // namespace FieldCodec

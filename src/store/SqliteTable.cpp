@@ -29,23 +29,25 @@ bool sameFieldName(const QString& a, const QString& b) {
     return true;
 }
 
+bool isAscii(QByteArrayView bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 // Text as the engine returned it, up to the first NUL; invalid UTF-8 reads as empty.
-QString textFromColumn(sqlite3_stmt* stmt, int column) {
+QByteArrayView textFromColumn(sqlite3_stmt* stmt, int column) {
     const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
     if (!text)
         return {};
     QByteArrayView bytes(text, qstrnlen(text, sqlite3_column_bytes(stmt, column)));
-    bool ascii = true;
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    if (ascii)
-        return QString::fromLatin1(bytes);
+    if (isAscii(bytes))
+        return bytes;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString out = decoder(bytes);
-    return decoder.hasError() ? QString() : out;
+    const QString checked = decoder(bytes);
+    Q_UNUSED(checked);
+    return decoder.hasError() ? QByteArrayView() : bytes;
 }
 
 QString cutName(const QString& name) {
@@ -143,7 +145,7 @@ namespace {
 constexpr int kBlockRecords = 256;
 }
 
-const QString* SqliteTable::currentValues() {
+qsizetype SqliteTable::currentValues() {
     holdReadLock();
     const quint64 changes = db_->changeCount();
     const bool blockValid = current_ >= block_.first && current_ <= block_.last && block_.changeCount == changes &&
@@ -155,20 +157,26 @@ const QString* SqliteTable::currentValues() {
                 db_->handle(),
                 QStringLiteral("SELECT _ROWID_, * FROM %1 WHERE _ROWID_ BETWEEN ? AND ? ORDER BY _ROWID_").arg(tableName_));
             if (!blockStatement_)
-                return nullptr;
+                return -1;
         }
-        block_ = Block();
+        // The arrays keep their room from block to block.
+        block_.rowids.clear();
+        block_.text.resize(0);
+        block_.ends.clear();
+        block_.lastFound = 0;
         block_.first = current_;
         block_.last = std::min(current_ + kBlockRecords - 1, static_cast<int>(rowids_.size()));
         block_.rowids.reserve(block_.last - block_.first + 1);
-        block_.values.reserve((block_.last - block_.first + 1) * columns);
+        block_.ends.reserve((block_.last - block_.first + 1) * columns);
         sqlite3_reset(blockStatement_);
         sqlite3_bind_int64(blockStatement_, 1, rowids_[block_.first - 1]);
         sqlite3_bind_int64(blockStatement_, 2, rowids_[block_.last - 1]);
         while (sqlite3_step(blockStatement_) == SQLITE_ROW) {
             block_.rowids.push_back(sqlite3_column_int64(blockStatement_, 0));
-            for (size_t c = 0; c < columns; ++c)
-                block_.values.push_back(textFromColumn(blockStatement_, static_cast<int>(c) + 1));
+            for (size_t c = 0; c < columns; ++c) {
+                block_.text.append(textFromColumn(blockStatement_, static_cast<int>(c) + 1));
+                block_.ends.push_back(block_.text.size());
+            }
         }
         sqlite3_reset(blockStatement_);
         block_.changeCount = changes;
@@ -184,9 +192,20 @@ const QString* SqliteTable::currentValues() {
             at = std::lower_bound(ids.begin(), ids.end(), rowid) - ids.begin();
     }
     if (at >= ids.size() || ids[at] != rowid)
-        return nullptr; // the record vanished from the file
+        return -1; // the record vanished from the file
     block_.lastFound = at;
-    return block_.values.data() + at * columns;
+    return static_cast<qsizetype>(at);
+}
+
+QByteArrayView SqliteTable::storedBytes(qsizetype record, int column) const {
+    const size_t value = static_cast<size_t>(record) * columns_.size() + column;
+    const qsizetype begin = value == 0 ? 0 : block_.ends[value - 1];
+    return QByteArrayView(block_.text.constData() + begin, block_.ends[value] - begin);
+}
+
+QString SqliteTable::storedText(qsizetype record, int column) const {
+    const QByteArrayView bytes = storedBytes(record, column);
+    return isAscii(bytes) ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
 }
 
 const std::vector<int>& SqliteTable::resolveAll(const QStringList& names) {
@@ -264,10 +283,10 @@ QString SqliteTable::Read(const Field& field, bool* ok) {
     int column = resolve(field);
     if (column < 0)
         return {};
-    const QString* values = currentValues();
+    const qsizetype record = currentValues();
     if (ok)
-        *ok = values != nullptr;
-    return values ? values[column] : QString();
+        *ok = record >= 0;
+    return record >= 0 ? storedText(record, column) : QString();
 }
 
 QStringList SqliteTable::ReadFields(const QStringList& names) {
@@ -276,14 +295,29 @@ QStringList SqliteTable::ReadFields(const QStringList& names) {
     const std::vector<int>& columns = resolveAll(names);
     if (std::find(columns.begin(), columns.end(), -1) != columns.end())
         return {};
-    const QString* values = currentValues();
-    if (!values)
+    const qsizetype record = currentValues();
+    if (record < 0)
         return {};
     QStringList out;
     out.reserve(names.size());
     for (int column : columns)
-        out << values[column];
+        out << storedText(record, column);
     return out;
+}
+
+bool SqliteTable::ReadFieldBytes(const QStringList& names, StoredBytes& out) {
+    out.clear();
+    if (!IsOpen() || !currentIsValid())
+        return false;
+    const std::vector<int>& columns = resolveAll(names);
+    if (std::find(columns.begin(), columns.end(), -1) != columns.end())
+        return false;
+    const qsizetype record = currentValues();
+    if (record < 0)
+        return false;
+    for (int column : columns)
+        out.append(storedBytes(record, column));
+    return true;
 }
 
 bool SqliteTable::writeValue(const Field& field, Value value) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include <variant>
 #include <vector>
@@ -48,6 +49,11 @@ public:
     // or a field does not exist.
     QStringList ReadFields(const QStringList& names);
 
+    // The same fields' stored texts as UTF-8 bytes, for decoding without a
+    // copy; they stay valid until the next read. False (and none) as for ReadFields.
+    using StoredBytes = QVarLengthArray<QByteArrayView, 16>;
+    bool ReadFieldBytes(const QStringList& names, StoredBytes& out);
+
     bool Write(const Field& field, const QString& value) { return writeValue(field, value); }
     bool Write(const Field& field, const char16_t* value) { return writeValue(field, QString::fromUtf16(value)); }
     bool Write(const Field& field, qint64 value) { return writeValue(field, value); }
@@ -69,9 +75,11 @@ private:
     bool loadRowids();
     void finalizeStatements();
     void holdReadLock();
-    // The current record's values (all columns, in order) from the read-ahead
-    // block, fetched when needed; nullptr when the record is gone from the file.
-    const QString* currentValues();
+    // Where the current record's values stand in the read-ahead block, fetched
+    // when needed; -1 when the record is gone from the file.
+    qsizetype currentValues();
+    QByteArrayView storedBytes(qsizetype record, int column) const;
+    QString storedText(qsizetype record, int column) const;
     // The column numbers of the names, looked up once for a repeated list.
     const std::vector<int>& resolveAll(const QStringList& names);
     bool currentIsValid() const { return current_ >= 1 && current_ <= static_cast<int>(rowids_.size()); }
@@ -93,8 +101,9 @@ private:
     // exactly what the file holds at that moment.
     struct Block {
         int first = 0, last = -1;    // record numbers covered
-        std::vector<qint64> rowids;  // ascending, the records the file still holds
-        std::vector<QString> values; // rowids.size() rows of every column
+        std::vector<qint64> rowids; // ascending, the records the file still holds
+        QByteArray text;            // every column's UTF-8 text of those records, one after another
+        std::vector<qsizetype> ends; // where each of those values ends in text
         size_t lastFound = 0;        // walks go forward: look here first
         quint64 changeCount = 0;
         quint64 lockEpoch = 0;

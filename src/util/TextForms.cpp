@@ -119,6 +119,14 @@ QString dateText(double oleDate) { return dateTimeText(OleDate::datePart(OleDate
 
 QString numberText(double value) { return formatG(value, 13); }
 
+double throughText(double value) {
+    if (!std::isfinite(value))
+        return toNumber(numberText(value));
+    char buffer[64];
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 13).ptr;
+    return parseDecimal(buffer, end);
+}
+
 QString singleText(float value) { return formatG(static_cast<double>(value), 6); }
 
 QString integerText(int value) { return QString::number(value); }

@@ -22,6 +22,10 @@ QString flagText(bool value);
 // A stored flag counts as set only when it is exactly "真".
 bool isFlagSet(const QString& text);
 
+// toNumber(numberText(value)): what a sum keeps when it is held as its text,
+// worked out without making the texts.
+double throughText(double value);
+
 // Full-width digits, signs and point folded to ASCII, then the longest leading
 // decimal number; 0 when there is none.
 double toNumber(const QString& text);

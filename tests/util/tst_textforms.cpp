@@ -75,6 +75,26 @@ private slots:
         QCOMPARE(toNumber(text), value);
     }
 
+    void sumHeldAsTextReadsAsItsText_data() {
+        QTest::addColumn<double>("value");
+        QTest::newRow("sum") << 0.1 + 0.2;
+        QTest::newRow("long sum") << 1e15 + 0.3;
+        QTest::newRow("fourteen digits") << 12345678901234.56;
+        QTest::newRow("negative zero") << -0.0;
+        QTest::newRow("smallest") << 5e-324;
+        QTest::newRow("huge") << 1.7e308;
+        QTest::newRow("thirds") << 1.0 / 3.0;
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
+        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN();
+    }
+    void sumHeldAsTextReadsAsItsText() {
+        QFETCH(double, value);
+        const double expected = toNumber(numberText(value));
+        const double held = throughText(value);
+        QCOMPARE(std::signbit(held), std::signbit(expected));
+        QCOMPARE(held, expected);
+    }
+
     void hugeNumberTextIsInfiniteNotACrash() { QVERIFY(std::isinf(toNumber(QStringLiteral("1e999")))); }
 
     void dateTimeText_data() {

@@ -4,7 +4,10 @@
 // over the same sales records: the floor (one SELECT of the nine fields plus
 // decoding) and the literal design (a statement prepared per field read and
 // the key digest worked out per value).
-// Usage: QT_QPA_PLATFORM=offscreen xssj-bench [--runs N] [--sales N] [--skip-literal]
+// Usage: QT_QPA_PLATFORM=offscreen xssj-bench [--runs N] [--sales N] [--skip-literal] [--trace] [--loads-only]
+// --loads-only times the two loads and the floor, and stops.
+// --trace prints when each operation ran and every pause over 100 ms, on the
+// clock "perf record -k CLOCK_MONOTONIC" uses.
 
 #include "BenchShop.h"
 #include "ShopGenerator.h"
@@ -32,13 +35,23 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace {
+
+// The clock perf records with "-k CLOCK_MONOTONIC", so a trace lines up with a profile.
+double monotonicSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
 
 // Ticks whenever the event loop turns; the longest pause between ticks is the
 // longest time the window could not repaint.
 class Heartbeat : public QObject {
 public:
+    static inline bool trace = false;
+
     Heartbeat() {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -55,8 +68,12 @@ public:
 
 private:
     void tick() {
-        longest_ = std::max(longest_, clock_.restart());
+        const qint64 pause = clock_.restart();
+        longest_ = std::max(longest_, pause);
+        if (trace && pause > 100)
+            std::printf("    pause %lld ms ending at %.3f\n", pause, monotonicSeconds());
     }
+
     QTimer timer_;
     QElapsedTimer clock_;
     qint64 longest_ = 0;
@@ -152,6 +169,8 @@ int main(int argc, char** argv) {
     if (int i = args.indexOf(QStringLiteral("--sales")); i > 0 && i + 1 < args.size())
         size.sales = args[i + 1].toInt();
     const bool skipLiteral = args.contains(QStringLiteral("--skip-literal"));
+    Heartbeat::trace = args.contains(QStringLiteral("--trace"));
+    const bool loadsOnly = args.contains(QStringLiteral("--loads-only"));
 
     BenchShop shop;
     QElapsedTimer generation;
@@ -179,13 +198,20 @@ int main(int argc, char** argv) {
             heartbeat.restart();
             QElapsedTimer t;
             t.start();
+            if (Heartbeat::trace)
+                std::printf("    %s from %.3f\n", qPrintable(name), monotonicSeconds());
             action();
             PumpEventsNow();
+            if (Heartbeat::trace)
+                std::printf("    %s to %.3f\n", qPrintable(name), monotonicSeconds());
             times.push_back(t.elapsed());
             pause = std::max(pause, heartbeat.longest());
         }
         rows.append({name, medianOf(times), pause, readsSales});
-        std::printf("  %s: %lld ms\n", qPrintable(name), rows.last().median);
+        std::printf("  %s: %lld ms (", qPrintable(name), rows.last().median);
+        for (qint64 time : times)
+            std::printf(" %lld", time);
+        std::printf(" )\n");
         std::fflush(stdout);
     };
 
@@ -217,6 +243,13 @@ int main(int argc, char** argv) {
     static_cast<QLineEdit*>(child("编辑框_查询关键字"))->setText(QStringLiteral("送货上门"));
     measure(QStringLiteral("关键字载入约十分之一 (keyword load)"), true, {}, [&] { button("按钮_查询")->click(); });
     const int keywordRows = list->rowCount();
+    if (loadsOnly) {
+        std::vector<qint64> floors;
+        for (int r = 0; r < runs; ++r)
+            floors.push_back(floorWalk(path));
+        std::printf("floor: %lld ms (fastest %lld ms)\n", medianOf(floors), *std::min_element(floors.begin(), floors.end()));
+        return 0;
+    }
     auto* customers = static_cast<QComboBox*>(child("组合框_查询客户"));
     measure(QStringLiteral("客户过滤 (customer filter)"), false, loadAll, [&] {
         customers->setCurrentIndex(0);
