@@ -72,9 +72,10 @@ template <typename Matches> void SalesQuery::load(Matches matches) {
     ui_.customer->clear();
     customersListed_.clear();
     SqliteTable& sales = ctx_.salesTable;
+    RecentDecodes recent;
     WalkTable(ctx_, sales, Tables::kSales, [&] {
         // All nine fields with one statement: the record as it stands at this moment.
-        const QStringList fields = readPlainFields(sales, QueryRowFields());
+        const QStringList fields = readPlainFields(sales, QueryRowFields(), recent);
         if (matches(fields))
             AppendQueryRow(fields);
         PumpEvents();
