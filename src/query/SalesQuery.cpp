@@ -51,12 +51,9 @@ void SalesQuery::ApplyStateIcon(ListControl& list, int row) {
         list.setCellIcon(row, QueryColumn::Method, 5);
 }
 
-void SalesQuery::AppendQueryRow(const QStringList& fields) {
+void SalesQuery::AppendQueryRow(QStringList cells) {
     ListControl& list = *ui_.list;
-    QStringList cells;
-    cells.reserve(fields.size() + 1);
-    cells.append(QString::number(list.rowCount() + 1));
-    cells.append(fields);
+    cells[QueryColumn::Serial] = QString::number(list.rowCount() + 1);
     int row = list.addRow(cells);
     ApplyStateIcon(list, row);
     const QString customer = cells[QueryColumn::Customer];
@@ -74,10 +71,11 @@ template <typename Matches> void SalesQuery::load(Matches matches) {
     SqliteTable& sales = ctx_.salesTable;
     RecentDecodes recent;
     WalkTable(ctx_, sales, Tables::kSales, [&] {
-        // All nine fields with one statement: the record as it stands at this moment.
-        const QStringList fields = readPlainFields(sales, QueryRowFields(), recent);
-        if (matches(fields))
-            AppendQueryRow(fields);
+        // All nine fields with one statement: the record as it stands at this moment,
+        // read straight into a list row after its serial number's column.
+        QStringList cells = readPlainFields(sales, QueryRowFields(), recent, 1);
+        if (matches(cells))
+            AppendQueryRow(std::move(cells));
         PumpEvents();
         return true;
     });
@@ -93,17 +91,17 @@ void SalesQuery::RunKeywordQuery() {
         ctx_.prompter.warn(QStringLiteral("请输入要查询的内容！"));
         return;
     }
-    load([&](const QStringList& f) {
-        return f[QueryColumn::Customer - 1].contains(keyword) || f[QueryColumn::Name - 1].contains(keyword) ||
-               f[QueryColumn::Remark - 1].contains(keyword);
+    load([&](const QStringList& row) {
+        return row[QueryColumn::Customer].contains(keyword) || row[QueryColumn::Name].contains(keyword) ||
+               row[QueryColumn::Remark].contains(keyword);
     });
 }
 
 void SalesQuery::RunDateRangeQuery() {
     const double from = datePartOf(ui_.from->date());
     const double to = datePartOf(ui_.to->date());
-    load([&](const QStringList& f) {
-        double day = OleDate::datePart(TextForms::toDateTime(f[QueryColumn::Date - 1]));
+    load([&](const QStringList& row) {
+        double day = OleDate::datePart(TextForms::toDateTime(row[QueryColumn::Date]));
         return day >= from && day <= to;
     });
 }

@@ -31,9 +31,10 @@ public:
     static void ApplyStateIcon(ListControl& list, int row);
 
 private:
-    // Loads every record whose nine fields (in column order) pass matches().
+    // Loads every record whose list row (its nine fields in columns 1 to 9) passes matches().
     template <typename Matches> void load(Matches matches);
-    void AppendQueryRow(const QStringList& fields);
+    // Adds a list row, numbering it.
+    void AppendQueryRow(QStringList cells);
     template <typename Keep> void filterRows(Keep keep);
 
     AppContext& ctx_;

@@ -62,12 +62,14 @@ private:
     std::vector<Field> fields_;
 };
 
-// The same as readPlainFields, sharing repeated neighbouring values.
-inline QStringList readPlainFields(SqliteTable& table, const QStringList& fields, RecentDecodes& recent) {
+// The same as readPlainFields, sharing repeated neighbouring values, after
+// `leading` empty texts (room for what a list row shows before the fields).
+inline QStringList readPlainFields(SqliteTable& table, const QStringList& fields, RecentDecodes& recent,
+                                   qsizetype leading = 0) {
     SqliteTable::StoredBytes stored;
     table.ReadFieldBytes(fields, stored);
-    QStringList values(fields.size());
+    QStringList values(leading + fields.size());
     for (qsizetype i = 0; i < stored.size(); ++i)
-        values[i] = recent.decode(static_cast<size_t>(i), stored[i]);
+        values[leading + i] = recent.decode(static_cast<size_t>(i), stored[i]);
     return values;
 }

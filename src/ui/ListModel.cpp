@@ -2,6 +2,8 @@
 
 #include "EventPump.h"
 
+#include <algorithm>
+
 namespace {
 // Lists shorter than this show every batch at once.
 constexpr int kSmallList = 2000;
@@ -16,12 +18,9 @@ ListModel::ListModel(QObject* parent) : QAbstractTableModel(parent) {
 void ListModel::setHeaders(const QStringList& headers) {
     beginResetModel();
     headers_ = headers;
-    for (Row& r : rows_) {
+    for (Row& r : rows_)
         while (r.cells.size() < headers_.size())
             r.cells.append(QString());
-        if (!r.icons.empty())
-            r.icons.resize(headers_.size(), -1);
-    }
     endResetModel();
 }
 
@@ -106,18 +105,15 @@ void ListModel::setCell(int row, int column, const QString& text) {
 }
 
 int ListModel::cellIcon(int row, int column) const {
-    if (!valid(row, column) || rows_[row].icons.empty())
+    if (!valid(row, column) || column >= kIconColumns)
         return -1;
     return rows_[row].icons[column];
 }
 
 void ListModel::setCellIcon(int row, int column, int image) {
-    if (!valid(row, column))
+    if (!valid(row, column) || column >= kIconColumns)
         return;
-    std::vector<int>& icons = rows_[row].icons;
-    if (icons.empty())
-        icons.assign(columns(), -1);
-    icons[column] = image;
+    rows_[row].icons[column] = static_cast<qint16>(std::clamp(image, -1, 0x7fff));
     if (row < published_)
         emit dataChanged(index(row, column), index(row, column), {Qt::DecorationRole});
 }
@@ -156,7 +152,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     const Row& r = rows_[index.row()];
     if (role == Qt::DisplayRole)
         return r.cells[index.column()];
-    if (role == Qt::DecorationRole && !r.icons.empty()) {
+    if (role == Qt::DecorationRole && index.column() < kIconColumns) {
         int image = r.icons[index.column()];
         if (image >= 0 && image < images_.size())
             return images_[image];

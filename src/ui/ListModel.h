@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <array>
 #include <vector>
 
 // The rows of a multi-column list: per-cell text and image index, a per-row
@@ -18,10 +19,14 @@ class ListModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    // Images go in the first kIconColumns columns; kept in the row itself, as
+    // lists of hundreds of thousands of rows give most rows one.
+    static constexpr int kIconColumns = 16;
     struct Row {
         QStringList cells;
-        std::vector<int> icons; // per column, -1 = none; empty until a cell gets one
+        std::array<qint16, kIconColumns> icons; // per column, -1 = none
         qint64 value = 0;
+        Row() { icons.fill(-1); }
     };
 
     explicit ListModel(QObject* parent = nullptr);
