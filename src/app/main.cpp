@@ -1,3 +1,4 @@
+#include "AllocatorTuning.h"
 #include "AppContext.h"
 #include "AppIcon.h"
 #include "MainWindow.h"
@@ -9,6 +10,7 @@
 #include <QPixmap>
 
 int main(int argc, char** argv) {
+    TuneAllocatorForLongLists();
     QApplication app(argc, argv);
     app.setWindowIcon(QIcon(QPixmap::fromImage(DrawAppIcon(256))));
     QGuiApplication::setDesktopFileName(QStringLiteral("xssj")); // ties the window to its menu entry

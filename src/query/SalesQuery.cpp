@@ -68,6 +68,7 @@ template <typename Matches> void SalesQuery::load(Matches matches) {
     ui_.list->clearRows();
     ui_.customer->clear();
     customersListed_.clear();
+    PumpEventsNow(); // letting go of a long list takes a while
     SqliteTable& sales = ctx_.salesTable;
     RecentDecodes recent;
     WalkTable(ctx_, sales, Tables::kSales, [&] {

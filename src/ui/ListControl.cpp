@@ -75,6 +75,14 @@ void ListControl::scrollToRow(int row) {
         scrollTo(model_->index(row, 0));
 }
 
+void ListControl::dataChanged(const QModelIndex&, const QModelIndex&, const QList<int>&) {
+    // Rows here all have one height, no children and no editors, so changed
+    // texts or images need only a repaint of what is in sight. The general
+    // path measures every changed row (and, where the columns do not fill the
+    // width, every row of the list), which costs a long list dearly.
+    viewport()->update();
+}
+
 void ListControl::mousePressEvent(QMouseEvent* event) {
     QTreeView::mousePressEvent(event);
     QModelIndex index = indexAt(event->position().toPoint());

@@ -3,6 +3,7 @@
 // showing a customer from the bar, and a top-up.
 // Usage: bench_customers [CUSTOMERS] [TOPUPS]; QT_QPA_PLATFORM=offscreen headless.
 
+#include "app/AllocatorTuning.h"
 #include "BenchShop.h"
 
 #include "customers/CustomersPage.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    TuneAllocatorForLongLists(); // as the program does
     QApplication app(argc, argv);
     const int customers = argc > 1 ? QByteArray(argv[1]).toInt() : 2000;
     const int topUps = argc > 2 ? QByteArray(argv[2]).toInt() : 20000;

@@ -3,6 +3,7 @@
 // and a date column.
 // Usage: bench_list [ROWS]   (default 200000); run with QT_QPA_PLATFORM=offscreen headless.
 
+#include "app/AllocatorTuning.h"
 #include "ui/EventPump.h"
 #include "ui/ListControl.h"
 #include "ui/ListSort.h"
@@ -15,6 +16,7 @@
 #include <random>
 
 int main(int argc, char** argv) {
+    TuneAllocatorForLongLists(); // as the program does
     QApplication app(argc, argv);
     int rows = argc > 1 ? QByteArray(argv[1]).toInt() : 200000;
     QWidget window;

@@ -3,6 +3,7 @@
 // selection total, marking, and an export.
 // Usage: bench_query [RECORDS]; QT_QPA_PLATFORM=offscreen headless.
 
+#include "app/AllocatorTuning.h"
 #include "BenchShop.h"
 
 #include "query/QueryPage.h"
@@ -20,6 +21,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    TuneAllocatorForLongLists(); // as the program does
     QApplication app(argc, argv);
     const int records = argc > 1 ? QByteArray(argv[1]).toInt() : 200000;
     BenchShop shop;

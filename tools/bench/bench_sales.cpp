@@ -3,6 +3,7 @@
 // to the cart (whose consistency check walks every product).
 // Usage: bench_sales [PRODUCTS]; QT_QPA_PLATFORM=offscreen headless.
 
+#include "app/AllocatorTuning.h"
 #include "BenchShop.h"
 
 #include "sales/SalesPage.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    TuneAllocatorForLongLists(); // as the program does
     QApplication app(argc, argv);
     const int products = argc > 1 ? QByteArray(argv[1]).toInt() : 20000;
     BenchShop shop;

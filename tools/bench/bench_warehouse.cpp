@@ -2,6 +2,7 @@
 // the page (tree build), "显示全部", a category click and a keyword search.
 // Usage: bench_warehouse [PRODUCTS] [CATEGORIES]; QT_QPA_PLATFORM=offscreen headless.
 
+#include "app/AllocatorTuning.h"
 #include "BenchShop.h"
 
 #include "products/WarehousePage.h"
@@ -15,6 +16,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    TuneAllocatorForLongLists(); // as the program does
     QApplication app(argc, argv);
     const int products = argc > 1 ? QByteArray(argv[1]).toInt() : 20000;
     const int categories = argc > 2 ? QByteArray(argv[2]).toInt() : 50;

@@ -12,6 +12,7 @@
 #include "BenchShop.h"
 #include "ShopGenerator.h"
 
+#include "app/AllocatorTuning.h"
 #include "query/QueryPage.h"
 #include "sales/SalesPage.h"
 #include "store/FieldCodec.h"
@@ -160,6 +161,7 @@ qint64 literalWalk(const QString& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    TuneAllocatorForLongLists(); // as the program does
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     int runs = 3;

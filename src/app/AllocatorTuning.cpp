@@ -1,0 +1,5 @@
+#include "AllocatorTuning.h"
+
+#include <malloc.h>
+
+void TuneAllocatorForLongLists() { mallopt(M_MXFAST, 0); }
