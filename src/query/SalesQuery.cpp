@@ -32,6 +32,28 @@ const QString kPrepaid = QStringLiteral("代扣");
 
 double datePartOf(const QDate& date) { return OleDate::fromQDateTime(QDateTime(date, QTime(0, 0))); }
 
+// The page's running sums of quantity and amount. They go through their text
+// form at every step, as the labels hold them.
+class PageTotals {
+public:
+    void add(const QString& quantity, const QString& amount) {
+        lastQuantity_ = quantity_ + toNumber(quantity);
+        lastAmount_ = amount_ + toNumber(amount);
+        quantity_ = TextForms::throughText(lastQuantity_);
+        amount_ = TextForms::throughText(lastAmount_);
+        any_ = true;
+    }
+    void show(const QueryControls& ui) const {
+        ui.quantityTotal->setText(any_ ? numberText(lastQuantity_) : QString());
+        ui.amountTotal->setText(any_ ? numberText(lastAmount_) : QString());
+    }
+
+private:
+    double quantity_ = 0, amount_ = 0;         // the sums as their texts read
+    double lastQuantity_ = 0, lastAmount_ = 0; // the last sums, before they became text
+    bool any_ = false;
+};
+
 } // namespace
 
 const QStringList& QueryRowFields() {
@@ -71,19 +93,22 @@ template <typename Matches> void SalesQuery::load(Matches matches) {
     PumpEventsNow(); // letting go of a long list takes a while
     SqliteTable& sales = ctx_.salesTable;
     RecentDecodes recent;
+    PageTotals totals; // summed as rows come, while they are at hand
     WalkTable(ctx_, sales, Tables::kSales, [&] {
         // All nine fields with one statement: the record as it stands at this moment,
         // read straight into a list row after its serial number's column.
         QStringList cells = readPlainFields(sales, QueryRowFields(), recent, 1);
-        if (matches(cells))
+        if (matches(cells)) {
+            totals.add(cells[QueryColumn::Quantity], cells[QueryColumn::Amount]);
             AppendQueryRow(std::move(cells));
+        }
         PumpEvents();
         return true;
     });
     ui_.customer->setCurrentIndex(-1);
     if (ui_.list->rowCount() == 0)
         ctx_.prompter.warn(QStringLiteral("无信息！"));
-    RecomputePageTotals();
+    totals.show(ui_);
 }
 
 void SalesQuery::RunKeywordQuery() {
@@ -163,21 +188,14 @@ void SalesQuery::FilterByMethod() {
 }
 
 void SalesQuery::RecomputePageTotals() {
-    // The running sums go through their text form at every step, as the labels hold them.
-    double quantity = 0, amount = 0;         // the sums as their texts read
-    double lastQuantity = 0, lastAmount = 0; // the last sums, before they became text
+    PageTotals totals;
     const ListControl& list = *ui_.list;
     for (int row = 0; row < list.rowCount(); ++row) {
-        lastQuantity = quantity + toNumber(list.cell(row, QueryColumn::Quantity));
-        lastAmount = amount + toNumber(list.cell(row, QueryColumn::Amount));
-        quantity = TextForms::throughText(lastQuantity);
-        amount = TextForms::throughText(lastAmount);
+        totals.add(list.cell(row, QueryColumn::Quantity), list.cell(row, QueryColumn::Amount));
         if (row % 4096 == 0)
             PumpEvents();
     }
-    const bool any = list.rowCount() > 0;
-    ui_.quantityTotal->setText(any ? numberText(lastQuantity) : QString());
-    ui_.amountTotal->setText(any ? numberText(lastAmount) : QString());
+    totals.show(ui_);
 }
 
 void SalesQuery::RenumberQueryRows() { RenumberRows(*ui_.list); }

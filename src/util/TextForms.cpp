@@ -136,37 +136,40 @@ QString flagText(bool value) { return value ? kTrue : kFalse; }
 bool isFlagSet(const QString& text) { return text == kTrue; }
 
 double toNumber(const QString& text) {
-    QString s = foldFullWidth(text);
+    // Full-width characters are folded as they are read.
+    const QChar* data = text.constData();
+    const int size = static_cast<int>(text.size());
+    auto at = [&](int i) { return foldFullWidth(data[i]); };
     int pos = 0;
-    while (pos < s.size() && isCSpace(s[pos]))
+    while (pos < size && isCSpace(at(pos)))
         ++pos;
     int start = pos;
-    if (pos < s.size() && (s[pos] == QLatin1Char('+') || s[pos] == QLatin1Char('-')))
+    if (pos < size && (at(pos) == QLatin1Char('+') || at(pos) == QLatin1Char('-')))
         ++pos;
     int digits = 0;
-    while (pos < s.size() && isDigit(s[pos]))
+    while (pos < size && isDigit(at(pos)))
         ++pos, ++digits;
-    if (pos < s.size() && s[pos] == QLatin1Char('.')) {
+    if (pos < size && at(pos) == QLatin1Char('.')) {
         ++pos;
-        while (pos < s.size() && isDigit(s[pos]))
+        while (pos < size && isDigit(at(pos)))
             ++pos, ++digits;
     }
     if (digits == 0)
         return 0.0;
     int end = pos;
-    if (pos < s.size() && (s[pos] == QLatin1Char('e') || s[pos] == QLatin1Char('E'))) {
+    if (pos < size && (at(pos) == QLatin1Char('e') || at(pos) == QLatin1Char('E'))) {
         int p = pos + 1;
-        if (p < s.size() && (s[p] == QLatin1Char('+') || s[p] == QLatin1Char('-')))
+        if (p < size && (at(p) == QLatin1Char('+') || at(p) == QLatin1Char('-')))
             ++p;
-        if (p < s.size() && isDigit(s[p])) {
-            while (p < s.size() && isDigit(s[p]))
+        if (p < size && isDigit(at(p))) {
+            while (p < size && isDigit(at(p)))
                 ++p;
             end = p;
         }
     }
     QVarLengthArray<char, 64> number(end - start);
     for (int i = start; i < end; ++i)
-        number[i - start] = static_cast<char>(s[i].unicode());
+        number[i - start] = static_cast<char>(at(i).unicode());
     return parseDecimal(number.constData(), number.constData() + number.size());
 }
 
