@@ -1,7 +1,8 @@
 #include "SalesQuery.h"
 
+#include "QueryRowDecoder.h"
+
 #include "app/TableWalk.h"
-#include "store/EncodedFields.h"
 #include "store/Tables.h"
 #include "ui/EventPump.h"
 #include "ui/ListControl.h"
@@ -36,9 +37,10 @@ double datePartOf(const QDate& date) { return OleDate::fromQDateTime(QDateTime(d
 // form at every step, as the labels hold them.
 class PageTotals {
 public:
-    void add(const QString& quantity, const QString& amount) {
-        lastQuantity_ = quantity_ + toNumber(quantity);
-        lastAmount_ = amount_ + toNumber(amount);
+    void add(const QString& quantity, const QString& amount) { addNumbers(toNumber(quantity), toNumber(amount)); }
+    void addNumbers(double quantity, double amount) {
+        lastQuantity_ = quantity_ + quantity;
+        lastAmount_ = amount_ + amount;
         quantity_ = TextForms::throughText(lastQuantity_);
         amount_ = TextForms::throughText(lastAmount_);
         any_ = true;
@@ -78,7 +80,7 @@ void SalesQuery::AppendQueryRow(QStringList cells) {
     cells[QueryColumn::Serial] = QString::number(list.rowCount() + 1);
     int row = list.addRow(cells);
     ApplyStateIcon(list, row);
-    const QString customer = cells[QueryColumn::Customer];
+    const QString customer = cells.at(QueryColumn::Customer); // at(): the list shares cells now
     if (!customersListed_.contains(customer)) {
         customersListed_.insert(customer);
         ui_.customer->addItem(customer);
@@ -92,19 +94,20 @@ template <typename Matches> void SalesQuery::load(Matches matches) {
     customersListed_.clear();
     PumpEventsNow(); // letting go of a long list takes a while
     SqliteTable& sales = ctx_.salesTable;
-    RecentDecodes recent;
     PageTotals totals; // summed as rows come, while they are at hand
+    QueryRowDecoder decoder(static_cast<int>(QueryRowFields().size()), matches, [&](QueryRowDecoder::Row&& row) {
+        totals.addNumbers(row.quantity, row.amount);
+        AppendQueryRow(std::move(row.cells));
+    });
+    SqliteTable::StoredBytes stored;
     WalkTable(ctx_, sales, Tables::kSales, [&] {
-        // All nine fields with one statement: the record as it stands at this moment,
-        // read straight into a list row after its serial number's column.
-        QStringList cells = readPlainFields(sales, QueryRowFields(), recent, 1);
-        if (matches(cells)) {
-            totals.add(cells[QueryColumn::Quantity], cells[QueryColumn::Amount]);
-            AppendQueryRow(std::move(cells));
-        }
+        // All nine fields with one statement: the record as it stands at this moment.
+        sales.ReadFieldBytes(QueryRowFields(), stored);
+        decoder.add(stored);
         PumpEvents();
         return true;
     });
+    decoder.finish();
     ui_.customer->setCurrentIndex(-1);
     if (ui_.list->rowCount() == 0)
         ctx_.prompter.warn(QStringLiteral("无信息！"));

@@ -161,7 +161,7 @@ qsizetype SqliteTable::currentValues() {
         }
         // The arrays keep their room from block to block.
         block_.rowids.clear();
-        block_.text.resize(0);
+        block_.text.clear();
         block_.ends.clear();
         block_.lastFound = 0;
         block_.first = current_;
@@ -174,8 +174,9 @@ qsizetype SqliteTable::currentValues() {
         while (sqlite3_step(blockStatement_) == SQLITE_ROW) {
             block_.rowids.push_back(sqlite3_column_int64(blockStatement_, 0));
             for (size_t c = 0; c < columns; ++c) {
-                block_.text.append(textFromColumn(blockStatement_, static_cast<int>(c) + 1));
-                block_.ends.push_back(block_.text.size());
+                const QByteArrayView value = textFromColumn(blockStatement_, static_cast<int>(c) + 1);
+                block_.text.append(value.data(), value.size());
+                block_.ends.push_back(static_cast<qsizetype>(block_.text.size()));
             }
         }
         sqlite3_reset(blockStatement_);
@@ -200,7 +201,7 @@ qsizetype SqliteTable::currentValues() {
 QByteArrayView SqliteTable::storedBytes(qsizetype record, int column) const {
     const size_t value = static_cast<size_t>(record) * columns_.size() + column;
     const qsizetype begin = value == 0 ? 0 : block_.ends[value - 1];
-    return QByteArrayView(block_.text.constData() + begin, block_.ends[value] - begin);
+    return QByteArrayView(block_.text.data() + begin, block_.ends[value] - begin);
 }
 
 QString SqliteTable::storedText(qsizetype record, int column) const {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVarLengthArray>
 
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -102,7 +103,7 @@ private:
     struct Block {
         int first = 0, last = -1;    // record numbers covered
         std::vector<qint64> rowids; // ascending, the records the file still holds
-        QByteArray text;            // every column's UTF-8 text of those records, one after another
+        std::string text;           // every column's UTF-8 text of those records, one after another
         std::vector<qsizetype> ends; // where each of those values ends in text
         size_t lastFound = 0;        // walks go forward: look here first
         quint64 changeCount = 0;

@@ -123,6 +123,15 @@ double throughText(double value) {
     if (!std::isfinite(value))
         return toNumber(numberText(value));
     char buffer[64];
+    // When the shortest text that reads back as the value has at most 13
+    // digits, "%.13g" writes that same number (13-digit numbers lie far
+    // further apart than neighbouring doubles), so it reads back unchanged.
+    const char* shortestEnd = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+    int digits = 0;
+    for (const char* c = buffer; c < shortestEnd && *c != 'e'; ++c)
+        digits += *c >= '0' && *c <= '9';
+    if (digits <= 13)
+        return value;
     const char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 13).ptr;
     return parseDecimal(buffer, end);
 }

@@ -3,9 +3,11 @@
 #include "util/OleDate.h"
 #include "util/TextForms.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 using namespace TextForms;
@@ -93,6 +95,27 @@ private slots:
         const double held = throughText(value);
         QCOMPARE(std::signbit(held), std::signbit(expected));
         QCOMPARE(held, expected);
+    }
+
+    void sumHeldAsTextAgreesOverManyValues() {
+        // Running sums of amounts with cents, and doubles of every kind.
+        QRandomGenerator random(20261211);
+        double sum = 0;
+        for (int i = 0; i < 200000; ++i) {
+            sum += static_cast<double>(random.bounded(1000000)) / 100.0;
+            quint64 bits = random.generate64();
+            double any;
+            std::memcpy(&any, &bits, sizeof any);
+            for (double value : {sum, any, sum / 3.0}) {
+                const double expected = toNumber(numberText(value));
+                const double held = throughText(value);
+                if (std::memcmp(&held, &expected, sizeof held) != 0 && !(std::isnan(held) && std::isnan(expected)))
+                    QFAIL(qPrintable(QStringLiteral("%1 held as %2, its text reads %3")
+                                         .arg(value, 0, 'g', 17)
+                                         .arg(held, 0, 'g', 17)
+                                         .arg(expected, 0, 'g', 17)));
+            }
+        }
     }
 
     void hugeNumberTextIsInfiniteNotACrash() { QVERIFY(std::isinf(toNumber(QStringLiteral("1e999")))); }
