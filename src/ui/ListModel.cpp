@@ -87,8 +87,18 @@ void ListModel::retainRows(const std::vector<bool>& keep) {
     endResetModel();
 }
 
+ListModel::~ListModel() {
+    if (letGo_.valid())
+        letGo_.wait();
+}
+
 void ListModel::clear() {
     beginResetModel();
+    if (rows_.size() >= kSmallList) {
+        if (letGo_.valid())
+            letGo_.wait();
+        letGo_ = std::async(std::launch::async, [rows = std::move(rows_)]() mutable { rows.clear(); });
+    }
     rows_.clear();
     published_ = 0;
     endResetModel();

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <array>
+#include <future>
 #include <vector>
 
 // The rows of a multi-column list: per-cell text and image index, a per-row
@@ -30,6 +31,7 @@ public:
     };
 
     explicit ListModel(QObject* parent = nullptr);
+    ~ListModel() override;
 
     void setHeaders(const QStringList& headers);
     void setImages(const QList<QIcon>& images) { images_ = images; }
@@ -68,6 +70,9 @@ private:
     QStringList headers_;
     QList<QIcon> images_;
     std::vector<Row> rows_;
+    // Letting go of a long list's rows (millions of texts) happens on a
+    // second thread; the texts' shared counts are atomic, nothing else sees them.
+    std::future<void> letGo_;
     int published_ = 0;
     QTimer publishTimer_;
 };
