@@ -100,6 +100,10 @@ template <typename Matches> void SalesQuery::load(Matches matches) {
         AppendQueryRow(std::move(row.cells));
     });
     SqliteTable::StoredBytes stored;
+    // The walk opens the table this same way (and finds it open); its record
+    // count says how many rows the list may need.
+    ctx_.OpenTable(sales, Tables::kSales);
+    ui_.list->reserveRows(sales.RecordCount());
     WalkTable(ctx_, sales, Tables::kSales, [&] {
         // All nine fields with one statement: the record as it stands at this moment.
         sales.ReadFieldBytes(QueryRowFields(), stored);

@@ -24,6 +24,7 @@ public:
     void setImages(const QList<QIcon>& images) { model_->setImages(images); }
 
     int addRow(const QStringList& cells) { return model_->addRow(cells); }
+    void reserveRows(int rows) { model_->reserve(rows); }
     void removeRow(int row) { model_->removeRow(row); }
     void retainRows(const std::vector<bool>& keep) { model_->retainRows(keep); }
     void clearRows() { model_->clear(); }

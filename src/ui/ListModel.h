@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <future>
 #include <vector>
@@ -37,6 +38,8 @@ public:
     void setImages(const QList<QIcon>& images) { images_ = images; }
 
     int addRow(const QStringList& cells);
+    // Makes room for this many rows in all, so a long fill does not move them as it grows.
+    void reserve(int rows) { rows_.reserve(static_cast<size_t>(std::max(rows, 0))); }
     void removeRow(int row);
     // Keeps the rows whose flag is true (whole rows, images included), in one step.
     void retainRows(const std::vector<bool>& keep);
