@@ -35,7 +35,7 @@ void QueryRowDecoder::add(const SqliteTable::StoredBytes& stored) {
 void QueryRowDecoder::submit() {
     if (batch_.recordEnds.empty())
         return;
-    auto decode = [fields = fields_, &matches = matches_](Batch batch) {
+    auto decode = [fields = fields_, &matches = matches_, &customers = customers_](Batch batch) {
         std::vector<Row> rows;
         RecentDecodes recent;
         qsizetype begin = 0;
@@ -49,6 +49,11 @@ void QueryRowDecoder::submit() {
                 begin = batch.ends[field];
             }
             if (matches(cells)) {
+                QString& customer = cells[QueryColumn::Customer];
+                {
+                    std::lock_guard<std::mutex> hold(customers.lock);
+                    customer = *customers.names.insert(customer);
+                }
                 Row row;
                 row.quantity = TextForms::toNumber(cells[QueryColumn::Quantity]);
                 row.amount = TextForms::toNumber(cells[QueryColumn::Amount]);

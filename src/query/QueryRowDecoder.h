@@ -2,19 +2,22 @@
 
 #include "store/SqliteTable.h"
 
+#include <QSet>
 #include <QStringList>
 
 #include <deque>
 #include <functional>
 #include <string>
 #include <future>
+#include <mutex>
 #include <vector>
 
 // Turns the stored fields of a walk's records into query list rows on a
 // second thread while the walk reads on. Reading the file, and the order of
 // everything, stay with the window's thread: only the pure work of decoding
 // texts, checking them and reading their numbers moves. Rows are delivered in
-// the order their records were added.
+// the order their records were added. Equal customer names share one text, so
+// the window's thread can tell customers apart by their texts' addresses.
 class QueryRowDecoder {
 public:
     struct Row {
@@ -49,6 +52,10 @@ private:
     const int fields_;
     Matches matches_;
     Deliver deliver_;
+    struct Customers {
+        std::mutex lock;
+        QSet<QString> names;
+    } customers_;
     Batch batch_;
     std::deque<std::future<std::vector<Row>>> inFlight_;
 };

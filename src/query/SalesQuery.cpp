@@ -81,8 +81,8 @@ void SalesQuery::AppendQueryRow(QStringList cells) {
     int row = list.addRow(cells);
     ApplyStateIcon(list, row);
     const QString customer = cells.at(QueryColumn::Customer); // at(): the list shares cells now
-    if (!customersListed_.contains(customer)) {
-        customersListed_.insert(customer);
+    if (!customersListed_.contains(customer.constData())) {
+        customersListed_.insert(customer.constData());
         ui_.customer->addItem(customer);
     }
 }

@@ -39,7 +39,8 @@ private:
 
     AppContext& ctx_;
     const QueryControls& ui_;
-    QSet<QString> customersListed_; // the combo's items, for a quick look-up during a load
+    // The combo's items, by the address of their text: a load gives equal names one text.
+    QSet<const QChar*> customersListed_;
     bool settledFlag_ = false;
     bool onAccountFlag_ = false;
     bool prepaidFlag_ = false;
