@@ -51,8 +51,12 @@ std::vector<Key> prepareKeys(const QStringList& texts, int mode, bool caseSensit
         // the insertion then compares integers instead of strings.
         std::vector<int> byBytes(bytes.size());
         std::iota(byBytes.begin(), byBytes.end(), 0);
-        std::sort(byBytes.begin(), byBytes.end(),
-                  [&](int a, int b) { return ChineseText::compareGbkBytes(bytes[a], bytes[b]) < 0; });
+        quint32 comparisons = 0; // a long sort still lets the window repaint now and then
+        std::sort(byBytes.begin(), byBytes.end(), [&](int a, int b) {
+            if (tick && ++comparisons % 16384 == 0)
+                tick();
+            return ChineseText::compareGbkBytes(bytes[a], bytes[b]) < 0;
+        });
         int rank = 0;
         for (size_t i = 0; i < byBytes.size(); ++i) {
             if (i > 0 && ChineseText::compareGbkBytes(bytes[byBytes[i - 1]], bytes[byBytes[i]]) != 0)
