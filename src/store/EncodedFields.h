@@ -61,15 +61,3 @@ private:
     };
     std::vector<Field> fields_;
 };
-
-// The same as readPlainFields, sharing repeated neighbouring values, after
-// `leading` empty texts (room for what a list row shows before the fields).
-inline QStringList readPlainFields(SqliteTable& table, const QStringList& fields, RecentDecodes& recent,
-                                   qsizetype leading = 0) {
-    SqliteTable::StoredBytes stored;
-    table.ReadFieldBytes(fields, stored);
-    QStringList values(leading + fields.size());
-    for (qsizetype i = 0; i < stored.size(); ++i)
-        values[leading + i] = recent.decode(static_cast<size_t>(i), stored[i]);
-    return values;
-}

@@ -69,17 +69,6 @@ QString EncodeField(const QString& value, const QString& key) {
 
 namespace {
 
-bool isAsciiText(const QString& text) {
-    for (QChar ch : text)
-        if (ch.unicode() >= 0x80)
-            return false;
-    return true;
-}
-
-} // namespace
-
-namespace {
-
 // The plain text of a stored value's code page bytes.
 QString decodeBytes(QByteArrayView bytes, const QString& key) {
     static const QByteArray fixedTag = keyTag(kKey).toLatin1();
@@ -111,7 +100,7 @@ QString decodeBytes(QByteArrayView bytes, const QString& key) {
 
 QString DecodeField(const QString& stored, const QString& key) {
     // Stored values are ASCII, so their code page bytes are their characters.
-    if (isAsciiText(stored)) {
+    if (Gbk::isAscii(stored)) {
         QVarLengthArray<char, 256> bytes(stored.size());
         const QChar* data = stored.constData();
         for (qsizetype i = 0; i < stored.size(); ++i)
@@ -124,9 +113,8 @@ QString DecodeField(const QString& stored, const QString& key) {
 }
 
 QString DecodeStoredBytes(QByteArrayView storedUtf8) {
-    for (char c : storedUtf8)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return DecodeField(QString::fromUtf8(storedUtf8));
+    if (!Gbk::isAscii(storedUtf8))
+        return DecodeField(QString::fromUtf8(storedUtf8));
     return decodeBytes(storedUtf8, kKey);
 }
 

@@ -2,6 +2,8 @@
 
 #include "SqliteDB.h"
 
+#include "util/Gbk.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -29,20 +31,13 @@ bool sameFieldName(const QString& a, const QString& b) {
     return true;
 }
 
-bool isAscii(QByteArrayView bytes) {
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
 // Text as the engine returned it, up to the first NUL; invalid UTF-8 reads as empty.
 QByteArrayView textFromColumn(sqlite3_stmt* stmt, int column) {
     const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
     if (!text)
         return {};
     QByteArrayView bytes(text, qstrnlen(text, sqlite3_column_bytes(stmt, column)));
-    if (isAscii(bytes))
+    if (Gbk::isAscii(bytes))
         return bytes;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString checked = decoder(bytes);
@@ -206,7 +201,7 @@ QByteArrayView SqliteTable::storedBytes(qsizetype record, int column) const {
 
 QString SqliteTable::storedText(qsizetype record, int column) const {
     const QByteArrayView bytes = storedBytes(record, column);
-    return isAscii(bytes) ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
+    return Gbk::isAscii(bytes) ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
 }
 
 const std::vector<int>& SqliteTable::resolveAll(const QStringList& names) {

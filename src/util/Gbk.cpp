@@ -28,6 +28,15 @@ UConverter* converter() {
     return conv.get();
 }
 
+void setOk(bool* ok, bool value) {
+    if (ok)
+        *ok = value;
+}
+
+} // namespace
+
+namespace Gbk {
+
 bool isAscii(const QString& text) {
     for (QChar ch : text)
         if (ch.unicode() >= 0x80)
@@ -41,15 +50,6 @@ bool isAscii(QByteArrayView bytes) {
             return false;
     return true;
 }
-
-void setOk(bool* ok, bool value) {
-    if (ok)
-        *ok = value;
-}
-
-} // namespace
-
-namespace Gbk {
 
 QByteArray fromUnicode(const QString& text, bool* ok) {
     setOk(ok, true);

@@ -16,6 +16,10 @@ QByteArray fromUnicode(const QString& text, bool* ok = nullptr);
 // empty and set *ok to false.
 QString toUnicode(QByteArrayView bytes, bool* ok = nullptr);
 
+// True when every character (byte) is ASCII, where the code page and UTF-8 agree with it.
+bool isAscii(const QString& text);
+bool isAscii(QByteArrayView bytes);
+
 // True when text survives code page 936 unchanged: every character exists
 // there and reads back as itself.
 bool canEncode(const QString& text);
