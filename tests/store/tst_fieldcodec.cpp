@@ -1,3 +1,4 @@
+#include "store/EncodedFields.h"
 #include "store/FieldCodec.h"
 
 #include <QTest>
@@ -12,6 +13,26 @@ class FieldCodecTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void recentDecodesGiveEachValueItsOwnText_data() {
+        QTest::addColumn<int>("distinct");
+        QTest::newRow("repeats within the kept few") << 3;
+        QTest::newRow("more values than are kept") << 7;
+    }
+    void recentDecodesGiveEachValueItsOwnText() {
+        QFETCH(int, distinct);
+        QStringList plain;
+        for (int i = 0; i < distinct; ++i)
+            plain << QStringLiteral("客户%1").arg(i) + (i % 2 ? QStringLiteral("x") : QString());
+        RecentDecodes recent;
+        for (int round = 0; round < 4; ++round)
+            for (int i = 0; i < distinct; ++i)
+                for (size_t field : {size_t(0), size_t(3)}) {
+                    const QByteArray stored = FieldCodec::EncodeField(plain[(i + int(field)) % distinct]).toUtf8();
+                    QCOMPARE(recent.decode(field, stored), plain[(i + int(field)) % distinct]);
+                }
+        QCOMPARE(recent.decode(1, "not stored by the program"), QString());
+    }
+
     void tagComesFromTheKeyDigest() {
         QCOMPARE(KeyDigestHex(QByteArray("58216047")).mid(2, 9).toUpper(), kTag);
         QCOMPARE(keyTag(), kTag);
