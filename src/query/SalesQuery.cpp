@@ -92,7 +92,7 @@ template <typename Matches> void SalesQuery::load(Matches matches) {
     ui_.list->clearRows();
     ui_.customer->clear();
     customersListed_.clear();
-    PumpEventsNow(); // letting go of a long list takes a while
+    PumpEventsNow(); // the emptied list shows before the table is read
     SqliteTable& sales = ctx_.salesTable;
     PageTotals totals; // summed as rows come, while they are at hand
     QueryRowDecoder decoder(static_cast<int>(QueryRowFields().size()), matches, [&](QueryRowDecoder::Row&& row) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 namespace {
-// Lists shorter than this show every batch at once.
+// Lists shorter than this show every batch at once, and let go of their rows at once.
 constexpr int kSmallList = 2000;
 } // namespace
 
