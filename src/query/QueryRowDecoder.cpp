@@ -10,6 +10,8 @@ constexpr int kBatchRecords = 2048;
 // Batches decoded ahead of the rows delivered: enough to keep the second
 // thread busy, few enough to keep little in memory.
 constexpr size_t kMostInFlight = 2;
+// A second thread when one can be had, else the work is done when its rows are asked for.
+constexpr auto kOnAnotherThread = std::launch::async | std::launch::deferred;
 
 } // namespace
 
@@ -63,7 +65,7 @@ void QueryRowDecoder::submit() {
         }
         return rows;
     };
-    inFlight_.push_back(std::async(std::launch::async, decode, std::move(batch_)));
+    inFlight_.push_back(std::async(kOnAnotherThread, decode, std::move(batch_)));
     batch_ = Batch();
     while (inFlight_.size() > kMostInFlight)
         deliverOldest();

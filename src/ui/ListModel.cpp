@@ -7,6 +7,8 @@
 namespace {
 // Lists shorter than this show every batch at once, and let go of their rows at once.
 constexpr int kSmallList = 2000;
+// A second thread when one can be had, else the rows go when the next clear waits for them.
+constexpr auto kOnAnotherThread = std::launch::async | std::launch::deferred;
 } // namespace
 
 ListModel::ListModel(QObject* parent) : QAbstractTableModel(parent) {
@@ -97,7 +99,7 @@ void ListModel::clear() {
     if (rows_.size() >= kSmallList) {
         if (letGo_.valid())
             letGo_.wait();
-        letGo_ = std::async(std::launch::async, [rows = std::move(rows_)]() mutable { rows.clear(); });
+        letGo_ = std::async(kOnAnotherThread, [rows = std::move(rows_)]() mutable { rows.clear(); });
     }
     rows_.clear();
     published_ = 0;
