@@ -2,4 +2,7 @@
 
 #include <malloc.h>
 
-void TuneAllocatorForLongLists() { mallopt(M_MXFAST, 0); }
+void TuneAllocatorForLongLists() {
+    mallopt(M_MXFAST, 0);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+}
