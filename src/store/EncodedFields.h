@@ -38,12 +38,13 @@ public:
         Field& f = fields_[field];
         for (Slot& slot : f.kept)
             if (slot.used && slot.stored.size() == stored.size() &&
-                std::memcmp(slot.stored.constData(), stored.data(), stored.size()) == 0)
+                (stored.isEmpty() || std::memcmp(slot.stored.constData(), stored.data(), stored.size()) == 0))
                 return slot.plain;
         Slot& slot = f.kept[f.next];
         f.next = (f.next + 1) % f.kept.size();
         slot.stored.resize(stored.size()); // keeps its room
-        std::memcpy(slot.stored.data(), stored.data(), stored.size());
+        if (!stored.isEmpty())
+            std::memcpy(slot.stored.data(), stored.data(), stored.size());
         slot.plain = FieldCodec::DecodeStoredBytes(stored);
         slot.used = true;
         return slot.plain;

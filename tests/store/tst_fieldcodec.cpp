@@ -31,6 +31,8 @@ private slots:
                     QCOMPARE(recent.decode(field, stored), plain[(i + int(field)) % distinct]);
                 }
         QCOMPARE(recent.decode(1, "not stored by the program"), QString());
+        QCOMPARE(recent.decode(1, QByteArrayView()), QString()); // a NULL field
+        QCOMPARE(recent.decode(1, QByteArrayView()), QString());
     }
 
     void tagComesFromTheKeyDigest() {
