@@ -31,6 +31,11 @@ bool sameFieldName(const QString& a, const QString& b) {
     return true;
 }
 
+// The text of bytes kept by textFromColumn (valid UTF-8).
+QString textOf(QByteArrayView bytes) {
+    return Gbk::isAscii(bytes) ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
+}
+
 // Text as the engine returned it, up to the first NUL; invalid UTF-8 reads as empty.
 QByteArrayView textFromColumn(sqlite3_stmt* stmt, int column) {
     const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
@@ -199,10 +204,6 @@ QByteArrayView SqliteTable::storedBytes(qsizetype record, int column) const {
     return QByteArrayView(block_.text.data() + begin, block_.ends[value] - begin);
 }
 
-QString SqliteTable::storedText(qsizetype record, int column) const {
-    const QByteArrayView bytes = storedBytes(record, column);
-    return Gbk::isAscii(bytes) ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
-}
 
 const std::vector<int>& SqliteTable::resolveAll(const QStringList& names) {
     if (names != resolvedNames_ || resolvedNames_.isEmpty()) {
@@ -282,22 +283,17 @@ QString SqliteTable::Read(const Field& field, bool* ok) {
     const qsizetype record = currentValues();
     if (ok)
         *ok = record >= 0;
-    return record >= 0 ? storedText(record, column) : QString();
+    return record >= 0 ? textOf(storedBytes(record, column)) : QString();
 }
 
 QStringList SqliteTable::ReadFields(const QStringList& names) {
-    if (!IsOpen() || !currentIsValid())
-        return {};
-    const std::vector<int>& columns = resolveAll(names);
-    if (std::find(columns.begin(), columns.end(), -1) != columns.end())
-        return {};
-    const qsizetype record = currentValues();
-    if (record < 0)
+    StoredBytes stored;
+    if (!ReadFieldBytes(names, stored))
         return {};
     QStringList out;
-    out.reserve(names.size());
-    for (int column : columns)
-        out << storedText(record, column);
+    out.reserve(stored.size());
+    for (QByteArrayView bytes : stored)
+        out << textOf(bytes);
     return out;
 }
 

@@ -80,7 +80,6 @@ private:
     // when needed; -1 when the record is gone from the file.
     qsizetype currentValues();
     QByteArrayView storedBytes(qsizetype record, int column) const;
-    QString storedText(qsizetype record, int column) const;
     // The column numbers of the names, looked up once for a repeated list.
     const std::vector<int>& resolveAll(const QStringList& names);
     bool currentIsValid() const { return current_ >= 1 && current_ <= static_cast<int>(rowids_.size()); }
