@@ -187,6 +187,12 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     const QString path = shop.dir.filePath(QStringLiteral("xssj.db"));
 
+    auto floorRuns = [&] {
+        std::vector<qint64> floors;
+        for (int r = 0; r < runs; ++r)
+            floors.push_back(floorWalk(path));
+        return floors;
+    };
     Heartbeat heartbeat;
     QList<Row> rows;
     auto measure = [&](const QString& name, bool readsSales, const std::function<void()>& setup,
@@ -246,9 +252,7 @@ int main(int argc, char** argv) {
     measure(QStringLiteral("关键字载入约十分之一 (keyword load)"), true, {}, [&] { button("按钮_查询")->click(); });
     const int keywordRows = list->rowCount();
     if (loadsOnly) {
-        std::vector<qint64> floors;
-        for (int r = 0; r < runs; ++r)
-            floors.push_back(floorWalk(path));
+        const std::vector<qint64> floors = floorRuns();
         std::printf("floor: %lld ms (fastest %lld ms)\n", medianOf(floors), *std::min_element(floors.begin(), floors.end()));
         return 0;
     }
@@ -301,10 +305,7 @@ int main(int argc, char** argv) {
     measure(QStringLiteral("进入客户资料 (enter customers page)"), false,
             [&] { shop.ctx->flags.customersPageLoaded = false; }, [&] { window.OnToolbarClick(5); });
 
-    std::vector<qint64> floors;
-    for (int r = 0; r < runs; ++r)
-        floors.push_back(floorWalk(path));
-    const qint64 floor = medianOf(floors);
+    const qint64 floor = medianOf(floorRuns());
     const qint64 literal = skipLiteral ? -1 : literalWalk(path);
     const qint64 memory = peakMemoryMb();
 
